@@ -7,8 +7,9 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// The value as a 64-bit number that saturates instead of overflowing, so
-// that an absurdly long digit run cannot cause undefined behaviour.
+// The value as a 64-bit number that saturates at the 64-bit limits the way
+// strtol does on a platform with 64-bit long, so that an absurdly long digit
+// run reads predictably instead of overflowing.
 int64_t ParseSaturated(std::string_view text) {
   std::string_view::size_type at = 0;
   while (at < text.size() && IsBlank(text[at])) {
@@ -19,15 +20,21 @@ int64_t ParseSaturated(std::string_view text) {
     negative = text[at] == '-';
     ++at;
   }
-  constexpr int64_t kLimit = INT64_MAX / 10 - 9;
-  int64_t value = 0;
-  while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
-    if (value < kLimit) {
-      value = value * 10 + (text[at] - '0');
+  const uint64_t limit = negative ? uint64_t{1} << 63 : (uint64_t{1} << 63) - 1;
+  uint64_t magnitude = 0;
+  bool overflow = false;
+  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+    const uint64_t digit = static_cast<uint64_t>(text[at] - '0');
+    if (overflow || magnitude > (limit - digit) / 10) {
+      overflow = true;
+      continue;
     }
-    ++at;
+    magnitude = magnitude * 10 + digit;
   }
-  return negative ? -value : value;
+  if (overflow) {
+    return negative ? INT64_MIN : INT64_MAX;
+  }
+  return negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
 }
 
 }  // namespace
