@@ -1,0 +1,283 @@
+#include "app/Settings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <utility>
+
+#include "app/AtomicFile.h"
+#include "app/IniFile.h"
+#include "app/InstallDir.h"
+#include "app/StringTable.h"
+
+namespace orvane {
+namespace {
+
+constexpr const char* kCompany = "Halvard";
+
+std::optional<int> ParseInt(const std::string& text) {
+  const char* begin = text.data();
+  const char* end = text.data() + text.size();
+  while (begin != end && (*begin == ' ' || *begin == '\t')) {
+    ++begin;
+  }
+  int value = 0;
+  const auto [stop, error] = std::from_chars(begin, end, value);
+  if (error != std::errc() || stop == begin) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+bool UpdateFile(const std::filesystem::path& path, const std::string& section,
+                const std::string& key, const std::string& value) {
+  IniFile file = IniFile::Read(path);
+  file.Set(section, key, value);
+  return WriteFileAtomically(path, file.Text());
+}
+
+bool IsComPort(const std::string& port) {
+  return port.size() == 4 && port.compare(0, 3, "COM") == 0 && port[3] >= '1' && port[3] <= '4';
+}
+
+int IntFrom(const IniFile& file, const std::string& section, const std::string& key, int fallback) {
+  const auto value = file.Get(section, key);
+  return value ? ParseInt(*value).value_or(fallback) : fallback;
+}
+
+std::string RecentFileKey(int index) {
+  return "File" + std::to_string(index + 1);
+}
+
+std::string ColumnKey(int column) {
+  return "Width " + std::to_string(column);
+}
+
+}  // namespace
+
+SettingsPaths DefaultSettingsPaths() {
+  std::filesystem::path config;
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg == '/') {
+    config = xdg;
+  } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+    config = std::filesystem::path(home) / ".config";
+  } else {
+    config = std::filesystem::temp_directory_path();
+  }
+  const std::filesystem::path install = InstallDir();
+  return SettingsPaths{install / "orvane.ini",
+                       config / kCompany / (std::string(LoadString(strings::kAppTitle)) + ".ini"),
+                       install};
+}
+
+Settings::Settings(SettingsPaths paths) : paths_(std::move(paths)) {}
+
+std::optional<std::string> Settings::MachineValueLocked(const std::string& key) const {
+  // A value the user could not store machine-wide lives in the user's file
+  // and wins.
+  if (auto value = IniFile::Read(paths_.userFile).Get(settings::kMachineSection, key)) {
+    return value;
+  }
+  return IniFile::Read(paths_.machineFile).Get(settings::kMachineSection, key);
+}
+
+std::optional<std::string> Settings::MachineValue(const std::string& key) const {
+  std::lock_guard lock(mutex_);
+  return MachineValueLocked(key);
+}
+
+bool Settings::SetMachineValue(const std::string& key, const std::string& value) {
+  if (!IniFile::IsStorableName(key) || !IniFile::IsStorableValue(value)) {
+    return false;
+  }
+  std::lock_guard lock(mutex_);
+  if (UpdateFile(paths_.machineFile, settings::kMachineSection, key, value)) {
+    // An older fallback copy in the user's file would hide the new value.
+    IniFile user = IniFile::Read(paths_.userFile);
+    if (user.Remove(settings::kMachineSection, key) &&
+        !WriteFileAtomically(paths_.userFile, user.Text())) {
+      return WriteUserLocked(settings::kMachineSection, key, value);
+    }
+    return true;
+  }
+  return WriteUserLocked(settings::kMachineSection, key, value);
+}
+
+std::string Settings::InstallDirectory() const {
+  std::lock_guard lock(mutex_);
+  auto value = MachineValueLocked(settings::kInstallDir);
+  return value && !value->empty() ? *value : paths_.installDir.string();
+}
+
+std::string Settings::Port() const {
+  std::lock_guard lock(mutex_);
+  return MachineValueLocked(settings::kPort).value_or(std::string());
+}
+
+bool Settings::SetPort(const std::string& port) {
+  if (!IsComPort(port) && (port.empty() || port.front() != '/')) {
+    return false;
+  }
+  return SetMachineValue(settings::kPort, port);
+}
+
+int Settings::PlcManufacturerId() const {
+  std::lock_guard lock(mutex_);
+  const auto value = MachineValueLocked(settings::kPlcManufacturerId);
+  return value ? ParseInt(*value).value_or(settings::kDefaultPlcManufacturerId)
+               : settings::kDefaultPlcManufacturerId;
+}
+
+int Settings::PlcModelId() const {
+  std::lock_guard lock(mutex_);
+  const auto value = MachineValueLocked(settings::kPlcModelId);
+  return value ? ParseInt(*value).value_or(settings::kDefaultPlcModelId)
+               : settings::kDefaultPlcModelId;
+}
+
+bool Settings::SetDefaultPlc(int manufacturerId, int modelId) {
+  const bool manufacturer =
+      SetMachineValue(settings::kPlcManufacturerId, std::to_string(manufacturerId));
+  const bool model = SetMachineValue(settings::kPlcModelId, std::to_string(modelId));
+  return manufacturer && model;
+}
+
+std::optional<std::string> Settings::UserValueLocked(const std::string& section,
+                                                     const std::string& key) const {
+  return IniFile::Read(paths_.userFile).Get(section, key);
+}
+
+bool Settings::WriteUserLocked(const std::string& section, const std::string& key,
+                               const std::string& value) {
+  return UpdateFile(paths_.userFile, section, key, value);
+}
+
+std::optional<std::string> Settings::UserValue(const std::string& section,
+                                               const std::string& key) const {
+  std::lock_guard lock(mutex_);
+  return UserValueLocked(section, key);
+}
+
+bool Settings::SetUserValue(const std::string& section, const std::string& key,
+                            const std::string& value) {
+  if (!IniFile::IsStorableName(section) || !IniFile::IsStorableName(key) ||
+      !IniFile::IsStorableValue(value)) {
+    return false;
+  }
+  std::lock_guard lock(mutex_);
+  return WriteUserLocked(section, key, value);
+}
+
+int Settings::UserInt(const std::string& section, const std::string& key, int fallback) const {
+  std::lock_guard lock(mutex_);
+  return IntFrom(IniFile::Read(paths_.userFile), section, key, fallback);
+}
+
+bool Settings::SetUserInt(const std::string& section, const std::string& key, int value) {
+  return SetUserValue(section, key, std::to_string(value));
+}
+
+WindowPlacement Settings::Window() const {
+  std::unique_lock lock(mutex_);
+  const IniFile file = IniFile::Read(paths_.userFile);
+  lock.unlock();
+  const WindowPlacement defaults;
+  WindowPlacement placement;
+  placement.maximized = IntFrom(file, settings::kWindowSection, "Maximized", 0) != 0;
+  placement.left = IntFrom(file, settings::kWindowSection, "Left", defaults.left);
+  placement.top = IntFrom(file, settings::kWindowSection, "Top", defaults.top);
+  placement.right = IntFrom(file, settings::kWindowSection, "Right", defaults.right);
+  placement.bottom = IntFrom(file, settings::kWindowSection, "Bottom", defaults.bottom);
+  return placement;
+}
+
+bool Settings::SetWindow(const WindowPlacement& placement) {
+  std::lock_guard lock(mutex_);
+  // One write for the five values, so that they never get out of step.
+  IniFile file = IniFile::Read(paths_.userFile);
+  file.Set(settings::kWindowSection, "Maximized", placement.maximized ? "1" : "0");
+  file.Set(settings::kWindowSection, "Left", std::to_string(placement.left));
+  file.Set(settings::kWindowSection, "Right", std::to_string(placement.right));
+  file.Set(settings::kWindowSection, "Top", std::to_string(placement.top));
+  file.Set(settings::kWindowSection, "Bottom", std::to_string(placement.bottom));
+  return WriteFileAtomically(paths_.userFile, file.Text());
+}
+
+std::string Settings::WorkingPath() const {
+  return UserValue(settings::kSettingsSection, settings::kPath).value_or(std::string());
+}
+
+bool Settings::SetWorkingPath(const std::string& path) {
+  return SetUserValue(settings::kSettingsSection, settings::kPath, path);
+}
+
+std::string Settings::FirmwarePath() const {
+  const std::string stored =
+      UserValue(settings::kSettingsSection, settings::kFirmwarePath).value_or(std::string());
+  if (!stored.empty()) {
+    return stored;
+  }
+  return (std::filesystem::path(InstallDirectory()) / "Firmware").string();
+}
+
+bool Settings::SetFirmwarePath(const std::string& path) {
+  return SetUserValue(settings::kSettingsSection, settings::kFirmwarePath, path);
+}
+
+std::vector<std::string> Settings::RecentFiles() const {
+  std::lock_guard lock(mutex_);
+  return RecentFilesLocked();
+}
+
+std::vector<std::string> Settings::RecentFilesLocked() const {
+  const IniFile file = IniFile::Read(paths_.userFile);
+  std::vector<std::string> files;
+  for (int i = 0; i < settings::kRecentFileCount; ++i) {
+    auto entry = file.Get(settings::kRecentFileSection, RecentFileKey(i));
+    if (entry && !entry->empty()) {
+      files.push_back(std::move(*entry));
+    }
+  }
+  return files;
+}
+
+bool Settings::SetRecentFilesLocked(const std::vector<std::string>& files) {
+  IniFile file = IniFile::Read(paths_.userFile);
+  for (int i = 0; i < settings::kRecentFileCount; ++i) {
+    if (static_cast<size_t>(i) < files.size()) {
+      file.Set(settings::kRecentFileSection, RecentFileKey(i), files[static_cast<size_t>(i)]);
+    } else {
+      file.Remove(settings::kRecentFileSection, RecentFileKey(i));
+    }
+  }
+  return WriteFileAtomically(paths_.userFile, file.Text());
+}
+
+bool Settings::AddRecentFile(const std::string& path) {
+  if (path.empty() || !IniFile::IsStorableValue(path)) {
+    return false;
+  }
+  std::lock_guard lock(mutex_);
+  std::vector<std::string> files = RecentFilesLocked();
+  std::erase(files, path);
+  files.insert(files.begin(), path);
+  if (files.size() > static_cast<size_t>(settings::kRecentFileCount)) {
+    files.resize(static_cast<size_t>(settings::kRecentFileCount));
+  }
+  return SetRecentFilesLocked(files);
+}
+
+int Settings::ColumnWidth(const std::string& section, int column) const {
+  return UserInt(section, ColumnKey(column), settings::kDefaultColumnWidth);
+}
+
+bool Settings::SetColumnWidth(const std::string& section, int column, int width) {
+  return SetUserInt(section, ColumnKey(column), width);
+}
+
+Settings& AppSettings() {
+  static Settings settings(DefaultSettingsPaths());
+  return settings;
+}
+
+}  // namespace orvane
