@@ -1,14 +1,21 @@
 #include "link/FrameReceiver.h"
 
+#include <algorithm>
+
 #include "link/Crc16.h"
 
 namespace orvane {
 
 namespace p = protocol;
 
+FrameReceiver::FrameReceiver(int length_limit, int stray_budget)
+    : lengthLimit_(std::clamp<int>(length_limit, p::kMinLength, p::kCommandBufferSize)),
+      strayBudget_(stray_budget),
+      budget_(stray_budget) {}
+
 void FrameReceiver::Reset() {
   state_ = State::Hunt;
-  budget_ = p::kStrayByteBudget;
+  budget_ = strayBudget_;
   stored_ = 0;
   remaining_ = 0;
   error_ = 0;
@@ -33,14 +40,16 @@ FrameReceiver::Status FrameReceiver::Feed(uint8_t byte) {
       if (budget_ == 0) {
         return Fail(p::kLinkTimeout);
       }
-      --budget_;
+      if (budget_ > 0) {
+        --budget_;
+      }
       return Status::NeedMore;
 
     case State::Length:
       // A length below 6 cannot hold the header and the CRC (0 and 1 would
       // not even leave a body to count down), so it is as invalid as one
       // that is too long.
-      if (byte < p::kMinLength || byte >= p::kReplyLengthLimit) {
+      if (byte < p::kMinLength || byte >= lengthLimit_) {
         return Fail(p::kLinkInvalidLength);
       }
       buffer_[1] = byte;

@@ -23,8 +23,6 @@ inline constexpr uint8_t kMinLength = 6;
 inline constexpr uint8_t kReplyLengthLimit = 70;
 /// Commands are built in a buffer of this size.
 inline constexpr size_t kCommandBufferSize = 256;
-/// The receive buffer holds the last reply frame from its start byte on.
-inline constexpr size_t kReceiveBufferSize = 104;
 /// Stray bytes skipped before a start byte; one more ends the receive.
 inline constexpr int kStrayByteBudget = 100;
 

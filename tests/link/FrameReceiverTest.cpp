@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "link/FrameBuilder.h"
 #include "tests/support/FakeSerialPort.h"
 
 namespace orvane {
@@ -112,6 +113,24 @@ TEST(FrameReceiver, CrcMustBeLowByteFirst) {
   receiver.Reset();
   EXPECT_EQ(FeedAll(receiver, corrupted).status, Status::Failed);
   EXPECT_EQ(receiver.Error(), 1);
+}
+
+TEST(FrameReceiver, ACommandReceiverTakesLongFramesAndAnyStrayBytes) {
+  FrameReceiver receiver(256, -1);
+  const Bytes longest = MakeReplyFrame(0xBC, Bytes(249, 0x5A));
+  ASSERT_EQ(longest[1], 255);
+  receiver.Reset();
+  const Outcome outcome = FeedAll(receiver, Concat(Bytes(500, 0x00), longest));
+  ASSERT_EQ(outcome.status, Status::Complete);
+  EXPECT_EQ(Bytes(receiver.Frame().begin(), receiver.Frame().end()), longest);
+}
+
+TEST(FrameBuilder, BuildsWholeFrames) {
+  EXPECT_EQ(BuildFrame(0x12, {}), (Bytes{0xAA, 0x06, 0x10, 0x01, 0x12, 0xB8, 0x65}));
+  const Bytes port3 = {0x03};
+  EXPECT_EQ(BuildFrame(0xC1, port3), (Bytes{0xAA, 0x07, 0x10, 0x01, 0xC1, 0x03, 0x45, 0x5E}));
+  EXPECT_EQ(BuildFrame(0x00, Bytes(249, 0)).size(), 256u);
+  EXPECT_TRUE(BuildFrame(0x00, Bytes(250, 0)).empty());
 }
 
 }  // namespace

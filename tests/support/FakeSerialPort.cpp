@@ -1,6 +1,6 @@
 #include "tests/support/FakeSerialPort.h"
 
-#include "link/Crc16.h"
+#include "link/FrameBuilder.h"
 
 namespace orvane::testing {
 
@@ -117,12 +117,7 @@ SerialPortFactory FakeSerialPort::Factory() {
 }
 
 std::vector<uint8_t> MakeReplyFrame(uint8_t code, std::span<const uint8_t> payload) {
-  std::vector<uint8_t> frame = {0xAA, static_cast<uint8_t>(payload.size() + 6), 0x10, 0x01, code};
-  frame.insert(frame.end(), payload.begin(), payload.end());
-  const uint16_t crc = CalcCrc16(std::span<const uint8_t>(frame).subspan(1));
-  frame.push_back(static_cast<uint8_t>(crc & 0xFF));
-  frame.push_back(static_cast<uint8_t>(crc >> 8));
-  return frame;
+  return BuildFrame(code, payload);
 }
 
 std::vector<uint8_t> MakeReplyFrame(uint8_t code, std::initializer_list<uint8_t> payload) {

@@ -85,7 +85,8 @@ class FakeSerialPort {
   int timedOutReads_ = 0;
 };
 
-/// A reply frame with the given payload: AA, L, 10, 01, code, payload, CRC.
+/// A reply frame with the given payload: AA, L, 10, 01, code, payload, CRC
+/// (BuildFrame).
 std::vector<uint8_t> MakeReplyFrame(uint8_t code, std::span<const uint8_t> payload);
 std::vector<uint8_t> MakeReplyFrame(uint8_t code, std::initializer_list<uint8_t> payload);
 
