@@ -1,0 +1,32 @@
+// Turns a reply frame into a reply object.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "link/TOvXResp.h"
+
+namespace orvane {
+
+/// What the factory needs to know about the project a link talks for.
+struct ResponseContext {
+  /// The project's system mode: 0 single panel system, 1 multi-panel system.
+  /// It decides the layout of the PLC attribute reply.
+  int systemMode = 0;
+};
+
+/// The reply object of a received frame, chosen by its message code (offset
+/// 4) and, for status replies, its length byte:
+///   0x00 TOvStdResp; 0x12 TOvMuxStatusIdResp when the length byte is 24,
+///   else TOvStatusIdResp; 0x2A TOvMuxPlcAttrResp; 0xB4 TOvMsgResp;
+///   0xB6 TOvTagResp; 0xB8 TOvSysAttrResp; 0xBB TOvPlcAttrResp.
+/// An empty frame (the receive failed) gives a TOvErrorResp with link_error.
+/// A frame too short for the fields of its class, or whose own count or
+/// length field reaches past its end, gives a TOvErrorResp with code 25
+/// (invalid length): no decoder ever reads past the frame. Any other message
+/// code gives nothing.
+std::unique_ptr<TOvXResp> MakeResponse(std::span<const uint8_t> frame, int link_error,
+                                       const ResponseContext& context);
+
+}  // namespace orvane
