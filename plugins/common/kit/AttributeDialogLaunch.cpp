@@ -1,6 +1,8 @@
 // The attribute dialog life cycle every driver shares: make sure a matching
 // file is there, then let the driver's dialog edit it. LaunchObject always
 // reports success; the host sees a change by comparing the file's bytes.
+#include <dlfcn.h>
+
 #include <QApplication>
 #include <QThread>
 
@@ -10,6 +12,25 @@
 
 namespace orvane::plugin {
 namespace {
+
+// Qt is loaded with the first driver and stays for the life of the process.
+// Its libraries are not made to be unloaded and loaded again (global state,
+// exit handlers, thread-local data, and runtimes below them that leak on
+// every unload), yet a host loads and releases drivers again and again: the
+// catalogue scan alone does it for every driver. The driver itself is still
+// released and starts afresh on its next load.
+struct KeepQtLoaded {
+  KeepQtLoaded() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<const void*>(&QApplication::staticMetaObject), &info) != 0 &&
+        info.dli_fname != nullptr) {
+      // Takes a reference that is never given back; the library's own
+      // dependencies stay with it.
+      dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+    }
+  }
+};
+const KeepQtLoaded keepQtLoaded;
 
 // Widgets need a QApplication, and only its own thread may create them.
 bool DesktopAvailable() {

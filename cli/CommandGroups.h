@@ -1,0 +1,11 @@
+// The command groups, one file each, for the table in Commands.cpp.
+#pragma once
+
+#include "cli/Commands.h"
+
+namespace orvane::cli {
+
+CommandGroup PlcCommandGroup();
+CommandGroup AddressCommandGroup();
+
+}  // namespace orvane::cli
