@@ -62,9 +62,7 @@ TEST(Enumerations, ConvertTotallyBothWays) {
       [&](int b) { return static_cast<int>(c.ConvertUnsignedChartoRequireCTSEnum(u(b))); });
   ExpectTotalConversion(
       "checksum", {0, 1}, 0,
-      [&](int v) {
-        return c.ConvertChecksumEnumtoUnsignedChar(static_cast<PLCCHECKSUM_TYPE>(v));
-      },
+      [&](int v) { return c.ConvertChecksumEnumtoUnsignedChar(static_cast<PLCCHECKSUM_TYPE>(v)); },
       [&](int b) { return static_cast<int>(c.ConvertUnsignedChartoChecksumEnum(u(b))); });
 }
 
@@ -113,8 +111,7 @@ TEST(Messages, GoToTheSinkUnlessSwitchedOffAndCopiesKeepTheSwitch) {
   assigned = corvel;
   for (CCorvel* silent : {&corvel, &copy, &assigned}) {
     EXPECT_EQ(silent->OvAfxMessageBox("quiet", CORVEL_MB_PLAIN, 0), CORVEL_IDOK);
-    EXPECT_EQ(silent->OvAfxMessageBox(unsigned{strings::kP002}, CORVEL_MB_PLAIN, 0),
-              CORVEL_IDOK);
+    EXPECT_EQ(silent->OvAfxMessageBox(unsigned{strings::kP002}, CORVEL_MB_PLAIN, 0), CORVEL_IDOK);
     EXPECT_EQ(silent->GetAppType(), 2);
   }
   EXPECT_EQ(sink.messages.size(), 1u);
@@ -234,8 +231,8 @@ struct ConvertibleCase {
 
 TEST(Convertible, FollowsTheFirstPlcsFamily) {
   const ConvertibleCase cases[] = {
-      {1, 4, 1, 9, true},    {1, 4, 1, 6, false},   {1, 8, 31, 1, true},  {1, 6, 1, 6, true},
-      {1, 6, 1, 4, false},   {1, 2, 1, 4, false},   {31, 1, 31, 2, true}, {31, 1, 31, 3, false},
+      {1, 4, 1, 9, true},    {1, 4, 1, 6, false},   {1, 8, 31, 1, true},   {1, 6, 1, 6, true},
+      {1, 6, 1, 4, false},   {1, 2, 1, 4, false},   {31, 1, 31, 2, true},  {31, 1, 31, 3, false},
       {31, 2, 31, 1, true},  {31, 2, 31, 2, false}, {31, 3, 31, 1, false}, {33, 5, 9, 2, true},
       {33, 1, 1, 3, false},  {9, 1, 9, 1, false},   {34, 1, 34, 1, false}, {257, 4, 1, 4, false},
       {1, 4, 1, 260, false},

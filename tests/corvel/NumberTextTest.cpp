@@ -46,38 +46,38 @@ TEST_P(StringtoValueTest, ParsesOrReportsOnce) {
 
 INSTANTIATE_TEST_SUITE_P(
     Notations, StringtoValueTest,
-    ::testing::Values(
-        ParseCase{0, "-32768", 0x8000, nullptr}, ParseCase{0, "32767", 0x7FFF, nullptr},
-        ParseCase{0, "  12", 12, nullptr}, ParseCase{0, "-0", 0, nullptr},
-        ParseCase{0, "32768", 0, "The number is out of range. "},
-        ParseCase{0, "-32769", 0, "The number is out of range. "},
-        // A minus anywhere makes the value count as negative.
-        ParseCase{0, "5-3", 0, "The number is out of range. "},
-        ParseCase{0, "-", 0, "The number is an empty string "},
-        ParseCase{0, "", 0, "The number is an empty string "},
-        ParseCase{0, nullptr, 0, "The number is an empty string "},
-        ParseCase{0, "12a", 0, "The number is not a signed value "},
-        ParseCase{0, "-1 2", 0, "The number is not a signed value "},
-        ParseCase{0, "   ", 0, "The number is not a signed value "},
-        ParseCase{2, "9999", 0x9999, nullptr}, ParseCase{2, "0012", 0x12, nullptr},
-        ParseCase{2, "  ", 0, nullptr},
-        ParseCase{2, "10000", 0, "The number is out of range. "},
-        ParseCase{2, "12a", 0, "The number is not a BCD value "},
-        ParseCase{3, "ffFF", 0xFFFF, nullptr},
-        ParseCase{3, "10000", 0, "The number is out of range."},
-        ParseCase{3, "12g", 0, "The number is not a hex value "},
-        ParseCase{3, "  ", 0, "The number is not a Hex value "},
-        ParseCase{4, "177777", 0xFFFF, nullptr}, ParseCase{4, " 17", 15, nullptr},
-        ParseCase{4, "200000", 0, "The number is out of range."},
-        ParseCase{4, "8", 0, "The number is not an octal value "},
-        ParseCase{1, "65535", 65535, nullptr},
-        ParseCase{1, "65536", 0, "The number is out of range."},
-        ParseCase{1, "99999999999999999999999", 0, "The number is out of range."},
-        ParseCase{1, "-1", 0, "The number is not an unsigned value "},
-        ParseCase{1, " ", 0, "The number is not an unsigned value "},
-        // Unknown notations read as unsigned decimal.
-        ParseCase{9, "12", 12, nullptr},
-        ParseCase{9, "C", 0, "The number is not an unsigned value "}));
+    ::testing::Values(ParseCase{0, "-32768", 0x8000, nullptr},
+                      ParseCase{0, "32767", 0x7FFF, nullptr}, ParseCase{0, "  12", 12, nullptr},
+                      ParseCase{0, "-0", 0, nullptr},
+                      ParseCase{0, "32768", 0, "The number is out of range. "},
+                      ParseCase{0, "-32769", 0, "The number is out of range. "},
+                      // A minus anywhere makes the value count as negative.
+                      ParseCase{0, "5-3", 0, "The number is out of range. "},
+                      ParseCase{0, "-", 0, "The number is an empty string "},
+                      ParseCase{0, "", 0, "The number is an empty string "},
+                      ParseCase{0, nullptr, 0, "The number is an empty string "},
+                      ParseCase{0, "12a", 0, "The number is not a signed value "},
+                      ParseCase{0, "-1 2", 0, "The number is not a signed value "},
+                      ParseCase{0, "   ", 0, "The number is not a signed value "},
+                      ParseCase{2, "9999", 0x9999, nullptr}, ParseCase{2, "0012", 0x12, nullptr},
+                      ParseCase{2, "  ", 0, nullptr},
+                      ParseCase{2, "10000", 0, "The number is out of range. "},
+                      ParseCase{2, "12a", 0, "The number is not a BCD value "},
+                      ParseCase{3, "ffFF", 0xFFFF, nullptr},
+                      ParseCase{3, "10000", 0, "The number is out of range."},
+                      ParseCase{3, "12g", 0, "The number is not a hex value "},
+                      ParseCase{3, "  ", 0, "The number is not a Hex value "},
+                      ParseCase{4, "177777", 0xFFFF, nullptr}, ParseCase{4, " 17", 15, nullptr},
+                      ParseCase{4, "200000", 0, "The number is out of range."},
+                      ParseCase{4, "8", 0, "The number is not an octal value "},
+                      ParseCase{1, "65535", 65535, nullptr},
+                      ParseCase{1, "65536", 0, "The number is out of range."},
+                      ParseCase{1, "99999999999999999999999", 0, "The number is out of range."},
+                      ParseCase{1, "-1", 0, "The number is not an unsigned value "},
+                      ParseCase{1, " ", 0, "The number is not an unsigned value "},
+                      // Unknown notations read as unsigned decimal.
+                      ParseCase{9, "12", 12, nullptr},
+                      ParseCase{9, "C", 0, "The number is not an unsigned value "}));
 
 class StringtoLongValueTest : public ::testing::TestWithParam<ParseCase> {};
 
@@ -101,33 +101,34 @@ TEST_P(StringtoLongValueTest, ParsesOrReportsOnce) {
 
 INSTANTIATE_TEST_SUITE_P(
     Notations, StringtoLongValueTest,
-    ::testing::Values(
-        ParseCase{0, "-2147483648", 0x80000000u, nullptr},
-        ParseCase{0, "2147483647", 0x7FFFFFFF, nullptr}, ParseCase{0, "-1", 0xFFFFFFFFu, nullptr},
-        ParseCase{0, "2147483648", 0, "The number is out of range"},
-        ParseCase{0, "-2147483649", 0, "The number is out of range"},
-        ParseCase{0, "12345678901", 0, "The number is out of range"},
-        ParseCase{0, "-12345678901", 0, "The number is out of range"},
-        ParseCase{0, "1a", 0, "The number is not a signed value "},
-        ParseCase{0, "-", 0, "The number is not entered "},
-        ParseCase{0, "", 0, "The number is not entered "},
-        ParseCase{2, "99999999", 0x99999999u, nullptr}, ParseCase{2, "1234", 0x1234, nullptr},
-        ParseCase{2, "123456789", 0, "The number is out of range"},
-        ParseCase{2, "12a", 0, "The number is not a BCD value "},
-        ParseCase{3, "FFFFFFFF", 0xFFFFFFFFu, nullptr},
-        ParseCase{3, "100000000", 0, "The number is out of range"},
-        ParseCase{3, "12g", 0, "The number is not a hex value ."},
-        ParseCase{3, " ", 0, "The number is not a hex value "},
-        ParseCase{4, "37777777777", 0xFFFFFFFFu, nullptr},
-        ParseCase{4, "40000000000", 0, "The number is out of range"},
-        ParseCase{4, "777777777777", 0, "The number is out of range"},
-        ParseCase{4, "8", 0, "The number is not an octal value"},
-        ParseCase{4, " ", 0, "The number is not an octal value "},
-        ParseCase{1, "4294967295", 0xFFFFFFFFu, nullptr},
-        ParseCase{1, "4294967296", 0, "The number is out of range"},
-        ParseCase{1, "10000000000", 0, "The number is out of range"},
-        ParseCase{1, "1x", 0, "The number is not an unsigned value"},
-        ParseCase{1, " ", 0, "The number is not an unsigned value"}));
+    ::testing::Values(ParseCase{0, "-2147483648", 0x80000000u, nullptr},
+                      ParseCase{0, "2147483647", 0x7FFFFFFF, nullptr},
+                      ParseCase{0, "-1", 0xFFFFFFFFu, nullptr},
+                      ParseCase{0, "2147483648", 0, "The number is out of range"},
+                      ParseCase{0, "-2147483649", 0, "The number is out of range"},
+                      ParseCase{0, "12345678901", 0, "The number is out of range"},
+                      ParseCase{0, "-12345678901", 0, "The number is out of range"},
+                      ParseCase{0, "1a", 0, "The number is not a signed value "},
+                      ParseCase{0, "-", 0, "The number is not entered "},
+                      ParseCase{0, "", 0, "The number is not entered "},
+                      ParseCase{2, "99999999", 0x99999999u, nullptr},
+                      ParseCase{2, "1234", 0x1234, nullptr},
+                      ParseCase{2, "123456789", 0, "The number is out of range"},
+                      ParseCase{2, "12a", 0, "The number is not a BCD value "},
+                      ParseCase{3, "FFFFFFFF", 0xFFFFFFFFu, nullptr},
+                      ParseCase{3, "100000000", 0, "The number is out of range"},
+                      ParseCase{3, "12g", 0, "The number is not a hex value ."},
+                      ParseCase{3, " ", 0, "The number is not a hex value "},
+                      ParseCase{4, "37777777777", 0xFFFFFFFFu, nullptr},
+                      ParseCase{4, "40000000000", 0, "The number is out of range"},
+                      ParseCase{4, "777777777777", 0, "The number is out of range"},
+                      ParseCase{4, "8", 0, "The number is not an octal value"},
+                      ParseCase{4, " ", 0, "The number is not an octal value "},
+                      ParseCase{1, "4294967295", 0xFFFFFFFFu, nullptr},
+                      ParseCase{1, "4294967296", 0, "The number is out of range"},
+                      ParseCase{1, "10000000000", 0, "The number is out of range"},
+                      ParseCase{1, "1x", 0, "The number is not an unsigned value"},
+                      ParseCase{1, " ", 0, "The number is not an unsigned value"}));
 
 struct FormatCase {
   int type;
@@ -148,12 +149,9 @@ TEST(ValuetoString, FormatsEachNotationFromAnUnsignedWord) {
 }
 
 TEST(LongValuetoString, FormatsEachNotationAndSignedAsTwosComplement) {
-  const FormatCase cases[] = {{0, 0xFFFFFFFFu, "-1"},
-                              {0, 0x7FFFFFFF, "2147483647"},
-                              {3, 0xDEADBEEFu, "DEADBEEF"},
-                              {2, 0x99999999u, "99999999"},
-                              {4, 0xFFFFFFFFu, "37777777777"},
-                              {1, 0xFFFFFFFFu, "4294967295"}};
+  const FormatCase cases[] = {{0, 0xFFFFFFFFu, "-1"},          {0, 0x7FFFFFFF, "2147483647"},
+                              {3, 0xDEADBEEFu, "DEADBEEF"},    {2, 0x99999999u, "99999999"},
+                              {4, 0xFFFFFFFFu, "37777777777"}, {1, 0xFFFFFFFFu, "4294967295"}};
   const CCorvel corvel;
   for (const FormatCase& c : cases) {
     char buffer[16] = {};

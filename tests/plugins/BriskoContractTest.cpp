@@ -18,9 +18,9 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-const Bytes kDefaultAttributeFile = {
-    1, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 0, 0, 0, 0, 15, 0, 0, 1, 1, 4, 0, 0, 1, 0, 0, 0, 0, 30, 0};
+const Bytes kDefaultAttributeFile = {1,  4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0, 0,
+                                     0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0, 0,
+                                     15, 0, 0, 1, 1, 4, 0, 0, 1, 0, 0, 0, 0, 30, 0};
 
 TEST(BriskoIdentity, DataExportsAndDetails) {
   DriverUnderTest brisko;
@@ -66,12 +66,15 @@ TEST(BriskoIdentity, OnlyTheContractLeavesThePlugin) {
     names.insert(text.substr(text.rfind(' ') + 1));
   }
   ASSERT_EQ(pclose(pipe), 0);
-  const std::set<std::string> contract = {
-      "Plc_Mfg_Code", "Plc_Model_Code", "Plc_Protocol_code", "Plc_Name",
-      "ValidatePlc", "ValidatePlcWithOutMsg", "ReBuildAddress", "ReBuildAddressWithOutMsg",
-      "PlcDetails", "CreateAtrFileWithDefaultAttributes", "IsAtrFileExist",
-      "IsAtrFileMatchingWithPLCDll", "LaunchObject", "LaunchObjectOrvane", "CompareMapStrings",
-      "SetApplicationType", "ReleaseMapString"};
+  const std::set<std::string> contract = {"Plc_Mfg_Code",      "Plc_Model_Code",
+                                          "Plc_Protocol_code", "Plc_Name",
+                                          "ValidatePlc",       "ValidatePlcWithOutMsg",
+                                          "ReBuildAddress",    "ReBuildAddressWithOutMsg",
+                                          "PlcDetails",        "CreateAtrFileWithDefaultAttributes",
+                                          "IsAtrFileExist",    "IsAtrFileMatchingWithPLCDll",
+                                          "LaunchObject",      "LaunchObjectOrvane",
+                                          "CompareMapStrings", "SetApplicationType",
+                                          "ReleaseMapString"};
   EXPECT_EQ(names, contract);
 }
 
@@ -144,9 +147,15 @@ TEST(BriskoRebuild, WritesTheCanonicalTextOrRefuses) {
        0,
        "Error T02_3:  Invalid Address (Invalid word address)",
        CORVEL_MB_ICON_EXCLAMATION},
-      {{0xFF, 4, 0, 4, 0, 0, 5}, "", 0, "Error T02_3:  Invalid Address.",
+      {{0xFF, 4, 0, 4, 0, 0, 5},
+       "",
+       0,
+       "Error T02_3:  Invalid Address.",
        CORVEL_MB_ICON_EXCLAMATION},
-      {{0xFF, 4, 0, 4, 0, 0, 0xFF}, "", 0, "Error T02_3:  Invalid Address.",
+      {{0xFF, 4, 0, 4, 0, 0, 0xFF},
+       "",
+       0,
+       "Error T02_3:  Invalid Address.",
        CORVEL_MB_ICON_EXCLAMATION},
   };
   DriverUnderTest brisko;
@@ -172,7 +181,7 @@ TEST(BriskoRebuild, WritesTheCanonicalTextOrRefuses) {
 TEST(BriskoRebuild, ValidatedTextsComeBackCanonical) {
   const std::pair<const char*, const char*> cases[] = {
       {"n7:0/03", "N7:0/3"}, {"5-B3/100", "5-B3:6/4"}, {"t4:2.acc", "T4:2.ACC"},
-      {"07-b10", "7-B10:0"}, {"s:05", "S:5"},           {"r6:1.pos", "R6:1.POS"}};
+      {"07-b10", "7-B10:0"}, {"s:05", "S:5"},          {"r6:1.pos", "R6:1.POS"}};
   DriverUnderTest brisko;
   for (const auto& [typed, canonical] : cases) {
     PlcAddress record = SentinelRecord();
@@ -189,11 +198,11 @@ TEST(BriskoRebuild, ValidatedTextsComeBackCanonical) {
 
 TEST(BriskoOrder, StationTypeFileWordThenBit) {
   // Listed in the order they must sort into.
-  std::vector<Bytes> maps = {
-      {0, 7, 0, 7, 0, 0, 0xFF},    {31, 2, 0, 2, 0, 0, 0xFF},   {0xFF, 3, 0, 3, 0, 0, 0},
-      {0xFF, 3, 0, 3, 0, 0, 15},   {0xFF, 3, 0, 3, 0, 0, 0xFF}, {0xFF, 3, 0, 3, 0, 1, 0},
-      {0xFF, 3, 0, 3, 1, 0, 0xFF}, {0xFF, 3, 0, 9, 0, 0, 0xFF}, {0xFF, 7, 0, 7, 0, 0, 0xFF},
-      {0xFF, 7, 0, 255, 0, 0, 0xFF}};
+  std::vector<Bytes> maps = {{0, 7, 0, 7, 0, 0, 0xFF},    {31, 2, 0, 2, 0, 0, 0xFF},
+                             {0xFF, 3, 0, 3, 0, 0, 0},    {0xFF, 3, 0, 3, 0, 0, 15},
+                             {0xFF, 3, 0, 3, 0, 0, 0xFF}, {0xFF, 3, 0, 3, 0, 1, 0},
+                             {0xFF, 3, 0, 3, 1, 0, 0xFF}, {0xFF, 3, 0, 9, 0, 0, 0xFF},
+                             {0xFF, 7, 0, 7, 0, 0, 0xFF}, {0xFF, 7, 0, 255, 0, 0, 0xFF}};
   DriverUnderTest brisko;
   const auto compare = brisko.Export<PlcCompareFn>(PLC_SYM_COMPARE);
   for (size_t i = 0; i < maps.size(); ++i) {
@@ -266,7 +275,7 @@ TEST_F(BriskoAttributeFile, MatchingLooksAtTheTwoIdentityBytes) {
     Bytes bytes;
     bool matches;
   };
-  const Case cases[] = {{{1, 4}, true},      {{1, 4, 9, 9}, true}, {{31, 1, 0, 0}, false},
+  const Case cases[] = {{{1, 4}, true},        {{1, 4, 9, 9}, true}, {{31, 1, 0, 0}, false},
                         {{1, 9, 0, 0}, false}, {{1}, false},         {{}, false}};
   for (const Case& c : cases) {
     const std::string path = (dir_ / "other.atr").string();

@@ -25,7 +25,7 @@ using Bytes = std::vector<unsigned char>;
 using orvane::testing::ReadBytes;
 using orvane::testing::WriteBytes;
 
-const Bytes kDefaults = {1, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0,
+const Bytes kDefaults = {1, 4, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0, 0,
                          0, 0, 0, 0, 0, 0, 0, 0, 15, 0, 0, 1, 1, 4, 0, 0, 1, 0, 0, 0, 0, 30, 0};
 
 }  // namespace
@@ -260,8 +260,7 @@ void BriskoDialogTest::shortFileIsReportedAndShowsDefaults() {
   const Bytes truncated = {1, 4, 0, 0, 0, 0, 0, 0, 0, 0};
   WriteBytes(path_, truncated);
   QVERIFY(Launch([this](QDialog& dialog) {
-    QCOMPARE(messages_,
-             QStringList({"Error M02_5:  Unable to open PLC attributes file (*.atr)."}));
+    QCOMPARE(messages_, QStringList({"Error M02_5:  Unable to open PLC attributes file (*.atr)."}));
     QCOMPARE(Child<QLineEdit>(dialog, "stationNumber")->text(), QString("1"));
     Press(dialog, QDialogButtonBox::Cancel);
   }));

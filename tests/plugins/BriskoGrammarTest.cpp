@@ -153,12 +153,12 @@ TEST(BriskoDataTypeCheck, AddressesMustSuitTheDataType) {
     bool suits;
   };
   const Case cases[] = {
-      {"T4:0.DN", 0, true},   {"T4:0.DN", 8, false},  {"T4:0.ACC", 0, false},
-      {"T4:0.ACC", 1, false}, {"T4:0.ACC", 2, true},  {"T4:0.ACC", 10, false},
-      {"C5:0.UN", 0, true},   {"R6:0.FD", 5, false},  {"F8:0", 10, true},
-      {"F8:0", 8, false},     {"F8:0/1", 0, true},    {"F8:0/1", 10, false},
-      {"N7:0/1", 0, true},    {"N7:0/1", 5, false},   {"N7:0", 12, true},
-      {"N7:0", 4, false},     {"S:0", 7, false},      {"B3:0", 99, false},
+      {"T4:0.DN", 0, true},   {"T4:0.DN", 8, false}, {"T4:0.ACC", 0, false},
+      {"T4:0.ACC", 1, false}, {"T4:0.ACC", 2, true}, {"T4:0.ACC", 10, false},
+      {"C5:0.UN", 0, true},   {"R6:0.FD", 5, false}, {"F8:0", 10, true},
+      {"F8:0", 8, false},     {"F8:0/1", 0, true},   {"F8:0/1", 10, false},
+      {"N7:0/1", 0, true},    {"N7:0/1", 5, false},  {"N7:0", 12, true},
+      {"N7:0", 4, false},     {"S:0", 7, false},     {"B3:0", 99, false},
   };
   DriverUnderTest brisko;
   const auto validate = brisko.Export<PlcValidateFn>(PLC_SYM_VALIDATE);

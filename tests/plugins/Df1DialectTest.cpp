@@ -78,9 +78,9 @@ TEST_F(Df1Dialects, WithoutStationPrefixADashIsNoSeparator) {
   df1::Df1Address address;
   EXPECT_FALSE(Parse(FullDuplexSlc(), "3-N7:0", address));
   EXPECT_FALSE(Parse(FullDuplexSlc(), "I:0/0", address));
-  EXPECT_EQ(sink_.TakeTexts(),
-            (std::vector<std::string>{"Error T02_3:  Invalid Address (Invalid File type)",
-                                      "refused"}));
+  EXPECT_EQ(
+      sink_.TakeTexts(),
+      (std::vector<std::string>{"Error T02_3:  Invalid Address (Invalid File type)", "refused"}));
 }
 
 TEST_F(Df1Dialects, RebuildFollowsTheDialect) {

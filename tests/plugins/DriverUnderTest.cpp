@@ -34,8 +34,7 @@ void* DriverUnderTest::Symbol(const char* name) const {
   return symbol;
 }
 
-int DriverUnderTest::Receive(const char* text, unsigned style, unsigned /*helpId*/,
-                             void* context) {
+int DriverUnderTest::Receive(const char* text, unsigned style, unsigned /*helpId*/, void* context) {
   static_cast<DriverUnderTest*>(context)->messages.push_back(ShownMessage{text, style});
   return CORVEL_IDOK;
 }
@@ -49,8 +48,7 @@ std::vector<std::string> DriverUnderTest::TakeTexts() {
   return texts;
 }
 
-bool DriverUnderTest::Validate(const std::string& text, PlcAddress& out, int access,
-                               int dataType) {
+bool DriverUnderTest::Validate(const std::string& text, PlcAddress& out, int access, int dataType) {
   const auto validate = Export<PlcValidateFn>(PLC_SYM_VALIDATE);
   return validate != nullptr && validate(&out, text.c_str(), access, dataType, 0, 0) != 0;
 }
@@ -66,8 +64,7 @@ std::vector<unsigned char> DriverUnderTest::TakeMap(PlcAddress& record, size_t l
   return map;
 }
 
-std::string DriverUnderTest::Rebuild(std::vector<unsigned char> map, bool& ok,
-                                     PlcAddress* record) {
+std::string DriverUnderTest::Rebuild(std::vector<unsigned char> map, bool& ok, PlcAddress* record) {
   PlcAddress local = SentinelRecord();
   PlcAddress& address = record != nullptr ? *record : local;
   address.mapString = map.data();
