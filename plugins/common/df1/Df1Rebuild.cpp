@@ -29,7 +29,8 @@ bool Df1Grammar::Format(CCorvel& corvel, Df1Address& address, std::string& text)
     if (address.station > kHighestStation) {
       return Refuse(corvel, "Error T02_1:  Invalid Station Address", CORVEL_MB_PLAIN);
     }
-    out += Number(address.station, kDecimal) + "-";
+    out += Number(address.station, kDecimal);
+    out += '-';
   }
   const unsigned char type = address.type;
   if (type >= kTypeCount) {
@@ -55,7 +56,8 @@ bool Df1Grammar::Format(CCorvel& corvel, Df1Address& address, std::string& text)
                   CORVEL_MB_ICON_EXCLAMATION);
   }
   const bool inputOutput = IsInputOutput(type);
-  out += ":" + Number(address.wordNumber, inputOutput ? dialect_.inputOutputWord : kDecimal);
+  out += ':';
+  out += Number(address.wordNumber, inputOutput ? dialect_.inputOutputWord : kDecimal);
 
   int32_t isBit = address.bit <= 15 ? 1 : 0;
   if (HasSubElements(type)) {
@@ -68,7 +70,8 @@ bool Df1Grammar::Format(CCorvel& corvel, Df1Address& address, std::string& text)
     // The preset and accumulator are words, as when the text was validated.
     isBit = element->isFlag ? 1 : 0;
   } else if (address.bit <= 15) {
-    out += "/" + Number(address.bit, inputOutput ? dialect_.inputOutputBit : kDecimal);
+    out += '/';
+    out += Number(address.bit, inputOutput ? dialect_.inputOutputBit : kDecimal);
   }
   address.isBit = isBit;
   text = out;
