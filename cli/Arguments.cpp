@@ -78,7 +78,9 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::vector<Opt
   }
 }
 
-bool Arguments::Has(const std::string& name) const { return values_.count(name) != 0; }
+bool Arguments::Has(const std::string& name) const {
+  return values_.count(name) != 0;
+}
 
 std::optional<std::string> Arguments::Value(const std::string& name) const {
   const auto found = values_.find(name);

@@ -17,10 +17,10 @@ class UsageError : public std::runtime_error {
 };
 
 struct OptionSpec {
-  std::string name;        // "--port" or "-o"
+  std::string name;  // "--port" or "-o"
   bool takesValue = false;
   bool repeatable = false;  // may be given more than once (values are kept in order)
-  std::string alias;       // another spelling, for example "--output" for "-o"
+  std::string alias;        // another spelling, for example "--output" for "-o"
 };
 
 /// Parses "--name value", "--name=value", "-o value", flags and positional

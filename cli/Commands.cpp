@@ -1,12 +1,13 @@
 #include "cli/Commands.h"
 
-#include "cli/ImageCommands.h"
-#include "cli/PortCommands.h"
+#include "cli/CommandGroups.h"
 
 namespace orvane::cli {
 
 const std::vector<CommandGroup>& CommandGroups() {
   static const std::vector<CommandGroup> groups = {
+      PlcCommandGroup(),
+      AddressCommandGroup(),
       ImageCommandGroup(),
       PortCommandGroup(),
   };

@@ -1,4 +1,4 @@
-#include "cli/ImageCommands.h"
+#include "cli/CommandGroups.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "cli/PortCommands.h"
+#include "cli/CommandGroups.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -10,7 +10,9 @@
 
 namespace orvane {
 
-SharedLibrary::~SharedLibrary() { Close(); }
+SharedLibrary::~SharedLibrary() {
+  Close();
+}
 
 SharedLibrary::SharedLibrary(SharedLibrary&& other) noexcept
     : handle_(std::exchange(other.handle_, nullptr)),
@@ -31,7 +33,8 @@ bool SharedLibrary::Open(const std::string& path) {
   Close();
   error_.clear();
 #if defined(_WIN32)
-  handle_ = reinterpret_cast<void*>(LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+  handle_ =
+      reinterpret_cast<void*>(LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
   if (handle_ == nullptr) {
     error_ = "LoadLibrary failed with error " + std::to_string(GetLastError());
   }

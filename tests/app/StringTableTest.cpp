@@ -6,7 +6,8 @@ namespace orvane {
 namespace {
 
 TEST(StringTable, TextsKeepTheirEscapesAndSpacing) {
-  EXPECT_STREQ(LoadString(strings::kZ002), "Error Z002: You are trying to read from an invalid file");
+  EXPECT_STREQ(LoadString(strings::kZ002),
+               "Error Z002: You are trying to read from an invalid file");
   // The P009 text carries its own quotation marks.
   EXPECT_EQ(std::string(LoadString(strings::kP009)).front(), '"');
   EXPECT_STREQ(LoadString(strings::kP003), "Error P003: Unable to load %s.dll.  ");

@@ -1,0 +1,5 @@
+#include "app/verlin/Verlin.h"
+
+extern "C" const char* GetApplicationVersion(void) {
+  return ORVANE_VERSION_TEXT;
+}

@@ -1,0 +1,13 @@
+// The command groups, one file each, for the table in Commands.cpp.
+#pragma once
+
+#include "cli/Commands.h"
+
+namespace orvane::cli {
+
+CommandGroup PlcCommandGroup();
+CommandGroup AddressCommandGroup();
+CommandGroup ImageCommandGroup();
+CommandGroup PortCommandGroup();
+
+}  // namespace orvane::cli

@@ -1,0 +1,33 @@
+#include "plchost/DriverAddress.h"
+
+#include <cstdio>
+
+namespace orvane {
+
+PlcAddress DriverAddress::Record() {
+  PlcAddress record{};
+  record.mapString = map.data();
+  record.access = access;
+  record.isBit = isBit;
+  record.valid = valid;
+  record.type = type;
+  record.fileNumber = fileNumber;
+  record.wordNumber = wordNumber;
+  record.bit = bit;
+  return record;
+}
+
+std::string DriverAddress::MapText() const {
+  std::string text;
+  for (int i = 0; i < mapLength && i < static_cast<int>(map.size()); ++i) {
+    char byte[4] = {};
+    std::snprintf(byte, sizeof byte, "%02X", map[static_cast<size_t>(i)]);
+    if (!text.empty()) {
+      text += ' ';
+    }
+    text += byte;
+  }
+  return text;
+}
+
+}  // namespace orvane
