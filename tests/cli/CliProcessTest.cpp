@@ -109,7 +109,7 @@ TEST(CliExitStatus, UsageAndMissingDriversAreTold) {
   };
   for (const Case& c : cases) {
     const ProgramResult run = RunCli(c.args);
-    EXPECT_EQ(run.exitStatus, c.exitStatus) << run.err;
+    EXPECT_EQ(run.exitStatus, c.status) << run.err;
     EXPECT_NE(run.err.find(c.inError), std::string::npos) << run.err;
   }
 }
