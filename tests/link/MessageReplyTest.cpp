@@ -8,7 +8,6 @@
 #include "link/ResponseFactory.h"
 #include "link/StandardReplies.h"
 #include "link/TOvMsgResp.h"
-#include "link/TOvWriteMsgCmd.h"
 #include "tests/project/ProjectBuilders.h"
 #include "tests/support/FakeSerialPort.h"
 
@@ -203,109 +202,6 @@ TEST(MessageReply, DecodedForThePanelOnTheSelectedPort) {
   ResponseContext context{0, &project};
   EXPECT_EQ(context.SystemMode(), kMultiPanelSystem);
   EXPECT_EQ(ResponseContext{1}.SystemMode(), 1);
-}
-
-// What a panel answers to a message read: the record it stored, two bytes
-// later than in the write command.
-Bytes StoredReply(TOvWriteMsgCmd& command) {
-  const auto written = command.MakeFrame();
-  Bytes payload = {0x00, 0x00};
-  payload.insert(payload.end(), written.begin() + 5, written.end() - 2);
-  return MakeReplyFrame(0xB4, payload);
-}
-
-// Reads a message back the way the reading sequence does.
-TOvMessage ReadBack(const TOvMessage& sent, TOvProject& project) {
-  TOvPanel& panel = *project.SelectedPanel();
-  TOvWriteMsgCmd command(sent,
-                         panel.IsSetPoint() ? kNoFirstMessageNumber : panel.firstMessageNumber,
-                         panel.IsSetPoint(), false);
-  const auto reply = Decode(StoredReply(command), project);
-  const TOvMsgResp* message = AsMessage(reply);
-  EXPECT_NE(message, nullptr);
-  if (message == nullptr) {
-    return TOvMessage();
-  }
-  TOvMessage read = message->Message();
-  if (!panel.IsSetPoint()) {
-    read.isPlcMessage = read.number < panel.firstMessageNumber ? 1 : 0;
-    read.number = WireMessageNumber(read.number, panel.firstMessageNumber);
-  }
-  return read;
-}
-
-TEST(MessageReply, MessagesWrittenAndReadBackAreEqual) {
-  TOvProject project = MakeProject(kModelOv200P);
-  TOvPanel& panel = project.panels.front();
-  panel.firstMessageNumber = 8;
-
-  TOvMessage plc(&panel);
-  plc.number = 7;
-  plc.isPlcMessage = 1;
-  plc.text = "Temp " + WithMarkers("111") + kDecimalPointMarker + " C " + WithMarkers("2222");
-  plc.item1.dataType = kDataTypeBinary32;
-  plc.item1.variableDecimalPoint = true;
-  plc.item1.decimalPointRegister.tagIndex = 4;
-  plc.item1.passwordProtected = true;
-  plc.item1.passwordIsLocal = false;
-  plc.item1.limitsEnabled = true;
-  plc.item1.maximum = 4000000000u;
-  plc.item1.minimum = 17;
-  plc.item1.accessType = kAccessWriteOnly;
-  plc.item2.dataType = kDataTypeBcd16;
-  plc.leadingZeros = {true, true, false};
-
-  TOvMessage folder(&panel);
-  folder.number = 256;
-  folder.isFolder = 1;
-  folder.text = "Setup";
-
-  TOvMessage local(&panel);
-  local.number = 255;
-  local.depth = 1;
-  local.text = "  Speed " + WithMarkers("33333");
-  local.item3.dataType = kDataTypeBinary16;
-  local.item1.passwordProtected = true;
-  local.item1.accessType = kAccessReadOnly;
-
-  for (const TOvMessage* sent : {&plc, &folder, &local}) {
-    SCOPED_TRACE(sent->number);
-    const TOvMessage read = ReadBack(*sent, project);
-    EXPECT_TRUE(read.Equals(*sent));
-    EXPECT_EQ(read.text, sent->text);
-  }
-}
-
-TEST(MessageReply, SetPointEntriesWrittenAndReadBackAreEqual) {
-  TOvProject project = MakeProject(kModelOvSP);
-  TOvPanel& panel = project.panels.front();
-  panel.firstMessageNumber = 2;
-
-  TOvMessage entry(&panel);
-  entry.number = 2;
-  entry.isPlcMessage = 1;
-  entry.setPointValue = true;
-  entry.text = "Pressure bar";
-  entry.item1.fixedDecimalPoint = 7;
-  entry.item1.limitsEnabled = true;
-  entry.item1.maximum = 99999999;
-  entry.item1.minimum = 1;
-  entry.item1.accessType = kAccessReadOnly;
-
-  TOvMessage variable = entry;
-  variable.number = 3;
-  variable.text = "Level";
-  variable.item1.fixedDecimalPoint = kNoDecimalPoint;
-  variable.item1.variableDecimalPoint = true;
-  variable.item1.decimalPointRegister.tagIndex = 2;
-  variable.item1.accessType = kAccessWriteOnly;
-
-  for (const TOvMessage* sent : {&entry, &variable}) {
-    SCOPED_TRACE(sent->number);
-    const TOvMessage read = ReadBack(*sent, project);
-    EXPECT_TRUE(read.Equals(*sent));
-    EXPECT_EQ(read.item1.decimalPointRegister.tagIndex, sent->item1.decimalPointRegister.tagIndex);
-  }
 }
 
 }  // namespace

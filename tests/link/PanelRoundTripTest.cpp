@@ -94,10 +94,10 @@ TEST(PanelRoundTrip, ATextPanelWithPlcAndLocalMessages) {
   TOvProject source = MakeProject(kModelOv200P);
   TOvPanel& panel = source.panels.front();
   panel.firstMessageNumber = 4;
-  panel.localPassword = 4711;
+  panel.localPassword = 0xFEDCBA98;
   panel.keysLeds.ledMode = {0, 1, 2, 1, 0};
   panel.keysLeds.buttonAction = {1, 0, 2, 2, 0};
-  panel.cursorOnPlcMessage = false;
+  panel.plcMessageDelay = false;
   SetAddress(panel.keysLeds.ledWord, "R1.2.3", Map(1));
   SetAddress(panel.keysLeds.buttonWord, "R2.4.6", Map(2));
   SetAddress(panel.annunciatorWord, "R3.6.9", Map(3));
@@ -138,7 +138,7 @@ TEST(PanelRoundTrip, ATextPanelWithPlcAndLocalMessages) {
   TOvMessage local(&panel);
   local.number = 255;
   local.depth = 1;
-  local.text = "Speed " + WithMarkers("11111");
+  local.text = "  Speed " + WithMarkers("11111");
   SetAddress(local.item1, "R10.20.30", Map(10), kDataTypeBinary16);
   local.item1.accessType = kAccessWriteOnly;
   local.item1.passwordProtected = true;
@@ -175,11 +175,17 @@ TEST(PanelRoundTrip, ASetPointPanel) {
     entry.item1.limitsEnabled = number == 6;
     entry.item1.maximum = 99999999;
     entry.item1.accessType = number % 3;
+    if (number == 7) {
+      entry.item1.fixedDecimalPoint = kNoDecimalPoint;
+      entry.item1.variableDecimalPoint = true;
+      SetAddress(entry.item1.decimalPointRegister, "R8.0.0", {8, 0, 0}, kDataTypeBcd16);
+    }
     panel.AddMessage(entry);
   }
   TOvProject read = WriteAndReadBack(source);
   EXPECT_TRUE(read.panels.front().Equals(panel));
   EXPECT_EQ(read.panels.front().messages[2].item1.addressText, "R7.0.0");
+  EXPECT_EQ(read.panels.front().messages[2].item1.decimalPointRegister.addressText, "R8.0.0");
 }
 
 }  // namespace

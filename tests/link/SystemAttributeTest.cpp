@@ -137,28 +137,5 @@ TEST(SystemAttributes, AReplyIsAppliedToThePanel) {
   EXPECT_EQ(panel.lineRegisters[3].tagIndex, 4);
 }
 
-TEST(SystemAttributes, WrittenAndReadBackThePanelIsTheSame) {
-  TOvProject project = MakeProject(kModelOv200P);
-  TOvPanel& panel = project.panels.front();
-  panel.keysLeds.ledMode = {1, 0, 2, 1, 0};
-  panel.keysLeds.buttonAction = {2, 2, 1, 0, 1};
-  panel.localPassword = 0xFEDCBA98;
-  panel.firstMessageNumber = 40;
-  panel.beeperEnabled = false;
-  panel.plcMessageDelay = false;
-  panel.cursorOnPlcMessage = true;
-
-  TOvWriteSysAttrCmd command(panel);
-  const auto written = command.MakeFrame();
-  // The panel answers with the same fields at the same offsets.
-  const Bytes reply =
-      MakeReplyFrame(0xB8, std::span<const uint8_t>(written).subspan(5, written.size() - 7));
-
-  TOvProject readProject = MakeProject(kModelOv200P);
-  TOvPanel& read = readProject.panels.front();
-  ApplySystemAttributes(TOvSysAttrResp(reply), read);
-  EXPECT_TRUE(read.Equals(panel));
-}
-
 }  // namespace
 }  // namespace orvane
