@@ -6,6 +6,7 @@
 #include "link/StandardReplies.h"
 #include "link/StatusReplies.h"
 #include "link/TOvMsgResp.h"
+#include "project/TOvProject.h"
 
 namespace orvane {
 namespace {
@@ -25,6 +26,14 @@ std::unique_ptr<TOvXResp> Checked(std::span<const uint8_t> frame) {
 }
 
 }  // namespace
+
+int ResponseContext::SystemMode() const {
+  return project != nullptr ? project->systemMode : systemMode;
+}
+
+TOvPanel* ResponseContext::CurrentPanel() const {
+  return project != nullptr ? project->SelectedPanel() : nullptr;
+}
 
 std::unique_ptr<TOvXResp> MakeResponse(std::span<const uint8_t> frame, int link_error,
                                        const ResponseContext& context) {
@@ -46,17 +55,22 @@ std::unique_ptr<TOvXResp> MakeResponse(std::span<const uint8_t> frame, int link_
       return Checked<TOvStatusIdResp>(frame);
     case p::kMuxPlcAttributesReply:
       return Checked<TOvMuxPlcAttrResp>(frame);
-    case p::kMessageReply:
-      return Checked<TOvMsgResp>(frame);
+    case p::kMessageReply: {
+      TOvPanel* const panel = context.CurrentPanel();
+      if (!TOvMsgResp::Fits(frame, panel)) {
+        return InvalidLength();
+      }
+      return std::make_unique<TOvMsgResp>(frame, panel);
+    }
     case p::kTagsReply:
       return Checked<TOvTagResp>(frame);
     case p::kSystemAttributesReply:
       return Checked<TOvSysAttrResp>(frame);
     case p::kPlcAttributesReply:
-      if (!TOvPlcAttrResp::Fits(frame, context.systemMode)) {
+      if (!TOvPlcAttrResp::Fits(frame, context.SystemMode())) {
         return InvalidLength();
       }
-      return std::make_unique<TOvPlcAttrResp>(frame, context.systemMode);
+      return std::make_unique<TOvPlcAttrResp>(frame, context.SystemMode());
     default:
       return nullptr;
   }

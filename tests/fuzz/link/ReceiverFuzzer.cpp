@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <span>
 
-#include "fuzz/link/ReplyInspection.h"
 #include "link/SimpleCommands.h"
 #include "link/TOvXComm.h"
+#include "tests/fuzz/link/ReplyInspection.h"
 #include "tests/support/FakeSerialPort.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

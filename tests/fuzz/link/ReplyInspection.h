@@ -49,7 +49,19 @@ inline size_t Inspect(const TOvXResp* reply) {
       sum += byte;
     }
   } else if (const auto* r = dynamic_cast<const TOvMsgResp*>(reply)) {
-    sum += r->WireNumber() + r->Record().size() + r->HasMessage();
+    sum += r->WireNumber() + r->Record().size() + r->HasMessage() + r->IsDecoded();
+    const TOvMessage& m = r->Message();
+    sum += static_cast<size_t>(m.number) + m.text.size() + static_cast<size_t>(m.isFolder) +
+           static_cast<size_t>(m.depth) + static_cast<size_t>(m.item1.tagIndex) +
+           static_cast<size_t>(m.item2.tagIndex) + static_cast<size_t>(m.item3.tagIndex) +
+           m.item1.maximum + m.item1.minimum + static_cast<size_t>(m.item1.accessType) +
+           static_cast<size_t>(m.item1.fixedDecimalPoint) +
+           static_cast<size_t>(m.item1.decimalPointRegister.tagIndex) +
+           m.item1.variableDecimalPoint + m.item1.passwordProtected + m.item1.passwordIsLocal +
+           m.item1.limitsEnabled + m.leadingZeros[2];
+    for (const char c : m.text) {
+      sum += static_cast<uint8_t>(c);
+    }
   }
   return sum;
 }
