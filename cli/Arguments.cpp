@@ -7,9 +7,9 @@ namespace orvane::cli {
 namespace {
 
 const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::string& name) {
-  for (const OptionSpec& spec : specs) {
-    if (spec.name == name || (!spec.alias.empty() && spec.alias == name)) {
-      return &spec;
+  for (const OptionSpec& option : specs) {
+    if (option.name == name || (!option.alias.empty() && option.alias == name)) {
+      return &option;
     }
   }
   return nullptr;
@@ -53,25 +53,25 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::vector<Opt
       name = arg.substr(0, equals);
       inlineValue = arg.substr(equals + 1);
     }
-    const OptionSpec* spec = FindSpec(specs, name);
-    if (spec == nullptr) {
+    const OptionSpec* option = FindSpec(specs, name);
+    if (option == nullptr) {
       throw UsageError("unknown option " + name);
     }
-    std::vector<std::string>& slot = values_[spec->name];
-    if (!slot.empty() && !spec->repeatable) {
-      throw UsageError("option " + spec->name + " given twice");
+    std::vector<std::string>& slot = values_[option->name];
+    if (!slot.empty() && !option->repeatable) {
+      throw UsageError("option " + option->name + " given twice");
     }
-    if (spec->takesValue) {
+    if (option->takesValue) {
       if (inlineValue) {
         slot.push_back(*inlineValue);
       } else if (i + 1 < args.size()) {
         slot.push_back(args[++i]);
       } else {
-        throw UsageError("option " + spec->name + " needs a value");
+        throw UsageError("option " + option->name + " needs a value");
       }
     } else {
       if (inlineValue) {
-        throw UsageError("option " + spec->name + " takes no value");
+        throw UsageError("option " + option->name + " takes no value");
       }
       slot.push_back("");
     }
