@@ -76,7 +76,7 @@ bool BindNewProject(TOvProject& project, const std::vector<DriverEntry>& plcList
 }
 
 bool BindOpenedProject(TOvProject& project, const std::vector<DriverEntry>& plcList,
-                       UserInterface& ui, size_t* chosen) {
+                       UserInterface& ui, size_t* chosen, const RefusedAddress& refused) {
   if (plcList.empty()) {
     return RefuseBinding(ui);
   }
@@ -93,7 +93,7 @@ bool BindOpenedProject(TOvProject& project, const std::vector<DriverEntry>& plcL
   if (!LoadEntry(project, plcList[position], ui)) {
     return RefuseBinding(ui);
   }
-  RevalidateAddresses(project, ui);
+  RevalidateAddresses(project, ui, refused);
   return true;
 }
 

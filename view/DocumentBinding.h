@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "plchost/DriverCatalog.h"
+#include "plchost/ProjectDriver.h"
 #include "project/ProjectReader.h"
 
 namespace orvane {
@@ -43,8 +44,10 @@ size_t DefaultPlcEntry(const std::vector<DriverEntry>& plcList, unsigned manufac
 /// Binds an opened project: the entry with the project's PLC name and path
 /// (the first when none), loaded into the project, the map length from the
 /// driver, and every address re-validated through it. An empty list shows
-/// P005 and gives false. chosen (when given) receives the entry's position.
+/// P005 and gives false. chosen (when given) receives the entry's position;
+/// refused (when given) hears of every address the driver refuses.
 bool BindOpenedProject(TOvProject& project, const std::vector<DriverEntry>& plcList,
-                       UserInterface& ui, size_t* chosen = nullptr);
+                       UserInterface& ui, size_t* chosen = nullptr,
+                       const RefusedAddress& refused = nullptr);
 
 }  // namespace orvane
