@@ -69,8 +69,9 @@ PlcChangeResult PlcChange::ChangeTo(const DriverEntry& entry) {
     ui_.Show(FormatText(LoadString(strings::kP003), entry.path.c_str()), Icon::Exclamation);
     return PlcChangeResult::Failed;
   }
+  const unsigned char newManufacturer = defaults.ManufacturerCode();
   const bool convertible = CorvelLibrary::CheckConvertible(
-      ui_, defaults.ManufacturerCode(), defaults.ModelCode(), project_.plc.ManufacturerCode(),
+      ui_, newManufacturer, defaults.ModelCode(), project_.plc.ManufacturerCode(),
       project_.plc.ModelCode());
 
   if (convertible) {
@@ -89,7 +90,7 @@ PlcChangeResult PlcChange::ChangeTo(const DriverEntry& entry) {
     if (!Confirm(strings::kP006, entry.name)) {
       return PlcChangeResult::Unchanged;
     }
-    if (defaults.ManufacturerCode() == kThinkAndDoManufacturer) {
+    if (newManufacturer == kThinkAndDoManufacturer) {
       if (!EnsureTagMap()) {
         return PlcChangeResult::Unchanged;
       }
@@ -100,6 +101,13 @@ PlcChangeResult PlcChange::ChangeTo(const DriverEntry& entry) {
     }
     project_.ClearAllAddresses();
     project_.plc.attributeBytes = std::move(defaults.attributeBytes);
+  }
+  // Only a Think & Do PLC's addresses are tag names. Corvel judges a change
+  // by the new family and the old model alone, so a Think & Do project can
+  // take the convertible path to another family; its tag map must not stay
+  // in use there.
+  if (newManufacturer != kThinkAndDoManufacturer) {
+    project_.tagMapInUse = false;
   }
   Finish(entry);
   return PlcChangeResult::Changed;
