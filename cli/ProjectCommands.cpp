@@ -168,20 +168,22 @@ void PrintInfoJson(const std::string& file, const TOvProject& project) {
   std::printf("{\"file\": %s, \"system\": %s, \"selected_port\": %d,\n", JsonString(file).c_str(),
               project.systemMode == kMultiPanelSystem ? "\"multi-panel\"" : "\"single panel\"",
               project.portTable.selectedPort);
-  std::printf(" \"plc\": {\"name\": %s, \"manufacturer\": %u, \"model\": %u, \"map_length\": %d, "
-              "\"attribute_bytes\": %zu},\n",
-              JsonString(project.plc.name).c_str(), project.plc.ManufacturerCode(),
-              project.plc.ModelCode(), project.plc.mapLength, project.plc.attributeBytes.size());
+  std::printf(
+      " \"plc\": {\"name\": %s, \"manufacturer\": %u, \"model\": %u, \"map_length\": %d, "
+      "\"attribute_bytes\": %zu},\n",
+      JsonString(project.plc.name).c_str(), project.plc.ManufacturerCode(), project.plc.ModelCode(),
+      project.plc.mapLength, project.plc.attributeBytes.size());
   std::printf(" \"tag_map_in_use\": %s, \"tag_map\": %s,\n", project.tagMapInUse ? "true" : "false",
               JsonString(project.tagMapInUse ? project.tagMapPath : "").c_str());
   std::printf(" \"panels\": [");
   for (size_t i = 0; i < project.panels.size(); ++i) {
     const PanelSummary summary = Summarise(project.panels[i]);
-    std::printf("%s\n  {\"port\": %d, \"model\": %d, \"model_name\": %s, \"plc_messages\": %d, "
-                "\"local_messages\": %d, \"addresses\": %d}",
-                i == 0 ? "" : ",", summary.port, project.panels[i].panelModel,
-                JsonString(summary.model).c_str(), summary.plcMessages, summary.localMessages,
-                summary.addresses);
+    std::printf(
+        "%s\n  {\"port\": %d, \"model\": %d, \"model_name\": %s, \"plc_messages\": %d, "
+        "\"local_messages\": %d, \"addresses\": %d}",
+        i == 0 ? "" : ",", summary.port, project.panels[i].panelModel,
+        JsonString(summary.model).c_str(), summary.plcMessages, summary.localMessages,
+        summary.addresses);
   }
   std::printf("%s]}\n", project.panels.empty() ? "" : "\n ");
 }
@@ -380,8 +382,7 @@ int ImportPanelCommand(const std::vector<std::string>& rest) {
   const std::string file = OnlyFile(args, "import-panel");
   const std::string output = args.Required("-o");
   const std::string from = args.Required("--from");
-  const int32_t fromPort =
-      ValueOr(args.Integer("--from-port", kFirstPort, kLastPort), kFirstPort);
+  const int32_t fromPort = ValueOr(args.Integer("--from-port", kFirstPort, kLastPort), kFirstPort);
   const int32_t port = ValueOr(args.Integer("--port", kFirstPort, kLastPort), kFirstPort);
   TerminalUserInterface ui;
   ApplyQuestionOptions(args, ui);

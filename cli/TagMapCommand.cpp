@@ -17,9 +17,8 @@ int TagMapCommand(const std::vector<std::string>& args) {
     throw UsageError("project tagmap takes the command check");
   }
   const std::vector<std::string> rest(args.begin() + 1, args.end());
-  std::vector<OptionSpec> specs = {{"--map", true, false, ""},
-                                   {"--apply", false, false, ""},
-                                   {"-o", true, false, "--output"}};
+  std::vector<OptionSpec> specs = {
+      {"--map", true, false, ""}, {"--apply", false, false, ""}, {"-o", true, false, "--output"}};
   for (OptionSpec& spec : QuestionOptions()) {
     specs.push_back(spec);
   }

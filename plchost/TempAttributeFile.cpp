@@ -88,7 +88,8 @@ bool TempAttributeFile::Write(const std::vector<unsigned char>& bytes) const {
     return false;
   }
   std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   out.flush();
   return static_cast<bool>(out);
 }

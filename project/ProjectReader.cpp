@@ -196,8 +196,8 @@ class Reader {
     RefuseIfCutShort();
     const DriverNameAndPath driver = lookup_(plc.ManufacturerCode(), plc.ModelCode());
     if (driver.path.empty()) {
-      throw TOvException(0, FormatText(LoadString(strings::kP007), plc.ManufacturerCode(),
-                                       plc.ModelCode()));
+      throw TOvException(
+          0, FormatText(LoadString(strings::kP007), plc.ManufacturerCode(), plc.ModelCode()));
     }
     plc.name = driver.name;
     plc.pluginPath = driver.path;

@@ -52,7 +52,8 @@ bool TOvProject::LoadTagMap(const std::string& path, UserInterface& ui) {
   while (lines.Next(line)) {
     const std::string::size_type comma = line.find(',');
     const std::string name = line.substr(0, comma);
-    const std::string remainder = comma == std::string::npos ? std::string() : line.substr(comma + 1);
+    const std::string remainder =
+        comma == std::string::npos ? std::string() : line.substr(comma + 1);
     const int32_t type = TypeIndex(remainder);
     if (type == kHoldingRegisterType || type == kLongRegisterType) {
       table.entries[name] = remainder;

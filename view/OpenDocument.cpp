@@ -37,8 +37,31 @@ bool ConfirmTagMapConversion(TOvProject& project, UserInterface& ui) {
   return true;
 }
 
-bool OpenProjectDocument(const std::filesystem::path& path, TOvProject& project,
-                         UserInterface& ui, const DriverLookup& lookup) {
+bool ChangeTagMap(TOvProject& project, UserInterface& ui) {
+  FileRequest request;
+  request.title = kTagMapChooserTitle;
+  request.filter = kTagMapFilter;
+  const std::optional<std::string> chosen = ui.ChooseOpenFile(request);
+  if (!chosen) {
+    return false;
+  }
+  const auto keptTables = project.tagMaps;
+  const std::string keptPath = project.tagMapPath;
+  // A map that does not load leaves the tables as they were; the check
+  // still runs against them.
+  if (project.LoadTagMap(*chosen, ui)) {
+    project.tagMapPath = *chosen;
+  }
+  if (!ConfirmTagMapConversion(project, ui)) {
+    project.tagMaps = keptTables;
+    project.tagMapPath = keptPath;
+    return false;
+  }
+  return true;
+}
+
+bool OpenProjectDocument(const std::filesystem::path& path, TOvProject& project, UserInterface& ui,
+                         const DriverLookup& lookup) {
   TOvProject opened;
   if (!LoadProjectFile(path, opened, ui, lookup)) {
     return false;

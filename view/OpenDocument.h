@@ -30,8 +30,15 @@ bool ConfirmTagMapConversion(TOvProject& project, UserInterface& ui);
 /// project uses a tag map, runs ConfirmTagMapConversion; No there fails the
 /// open without a further message and leaves project as it was. The driver
 /// is bound afterwards by the caller (BindOpenedProject).
-bool OpenProjectDocument(const std::filesystem::path& path, TOvProject& project,
-                         UserInterface& ui, const DriverLookup& lookup);
+bool OpenProjectDocument(const std::filesystem::path& path, TOvProject& project, UserInterface& ui,
+                         const DriverLookup& lookup);
+
+/// The view's "Change" beside the tag map name: the user picks another map
+/// file ("Open Tag Map File"; cancel changes nothing), the project takes it
+/// (its path only when it loads), and ConfirmTagMapConversion decides; No
+/// there puts the previous tables and path back. true when the project now
+/// uses the new map.
+bool ChangeTagMap(TOvProject& project, UserInterface& ui);
 
 /// The Think & Do conversion log's lines as one text.
 std::string JoinLog(const std::vector<std::string>& lines);

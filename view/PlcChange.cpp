@@ -32,8 +32,8 @@ bool PlcChange::Confirm(int stringId, const std::string& newName) {
 }
 
 bool PlcChange::EnsureTagMap() {
-  const bool haveMap = !project_.tagMapPath.empty() &&
-                       !project_.tagMaps[kTextModelTagMap].entries.empty();
+  const bool haveMap =
+      !project_.tagMapPath.empty() && !project_.tagMaps[kTextModelTagMap].entries.empty();
   if (haveMap) {
     return true;
   }
@@ -70,9 +70,9 @@ PlcChangeResult PlcChange::ChangeTo(const DriverEntry& entry) {
     return PlcChangeResult::Failed;
   }
   const unsigned char newManufacturer = defaults.ManufacturerCode();
-  const bool convertible = CorvelLibrary::CheckConvertible(
-      ui_, newManufacturer, defaults.ModelCode(), project_.plc.ManufacturerCode(),
-      project_.plc.ModelCode());
+  const bool convertible =
+      CorvelLibrary::CheckConvertible(ui_, newManufacturer, defaults.ModelCode(),
+                                      project_.plc.ManufacturerCode(), project_.plc.ModelCode());
 
   if (convertible) {
     if (!Confirm(strings::kPlcCompatibleQuestion, entry.name)) {

@@ -19,8 +19,8 @@ class UserInterface;
 /// How the new driver edits the project's communication attributes when the
 /// addresses can be converted: the edited attribute bytes, or empty when
 /// nothing changed (the dialog was cancelled).
-using AttributeEditor =
-    std::function<std::vector<unsigned char>(const PlcDriver& newDriver, const TOvProject& project)>;
+using AttributeEditor = std::function<std::vector<unsigned char>(const PlcDriver& newDriver,
+                                                                 const TOvProject& project)>;
 
 /// The desktop program's editor: the new driver's attribute dialog on the
 /// project's current bytes (application type 1 around it on a multi-panel

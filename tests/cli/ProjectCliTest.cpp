@@ -59,8 +59,7 @@ TEST_F(ProjectCliTest, NewInfoCheckAndSave) {
 
   run = RunCli({"project", "info", Path("a.ovx")});
   ASSERT_EQ(run.exitStatus, 0) << run.err;
-  EXPECT_EQ(run.out, "File: " + Path("a.ovx") +
-                         "\nSystem: single panel system\nPLC: " + kBrisko +
+  EXPECT_EQ(run.out, "File: " + Path("a.ovx") + "\nSystem: single panel system\nPLC: " + kBrisko +
                          " (manufacturer 1, model 4)\nMap length: 7\nAttribute bytes: 47\n"
                          "Tag map: not in use\nPanels: 1\n"
                          "  Port 1: Ov200/Ov200V, 0 PLC messages, 0 local messages, 4 addresses\n");
@@ -73,8 +72,8 @@ TEST_F(ProjectCliTest, NewInfoCheckAndSave) {
   EXPECT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_EQ(ReadText(Path("b.ovx")), ReadText(Path("a.ovx")));
 
-  run = RunCli({"project", "new", "-o", Path("multi.ovx"), "--plc", "1:9", "--model", "4",
-                "--multi"});
+  run = RunCli(
+      {"project", "new", "-o", Path("multi.ovx"), "--plc", "1:9", "--model", "4", "--multi"});
   ASSERT_EQ(run.exitStatus, 0) << run.err;
   run = RunCli({"project", "info", "--json", Path("multi.ovx")});
   ASSERT_EQ(run.exitStatus, 0) << run.err;
@@ -115,8 +114,9 @@ TEST_F(ProjectCliTest, CheckPrintsEveryAddressTheDriverRefuses) {
   const std::string file = GoldenWith("data-item.ovx", 52, "Q9:9\t");
   const ProgramResult run = RunCli({"project", "check", file});
   EXPECT_EQ(run.exitStatus, 1) << run.err;
-  EXPECT_EQ(run.out,
-            "Port 1: address \"Q9:9\" (data type 0) refused by the driver\n1 address(es) refused\n");
+  EXPECT_EQ(
+      run.out,
+      "Port 1: address \"Q9:9\" (data type 0) refused by the driver\n1 address(es) refused\n");
   EXPECT_NE(run.err, "");
 }
 
@@ -179,8 +179,8 @@ TEST_F(ProjectCliTest, SetPlcConvertsToACompatiblePlc) {
 
 TEST_F(ProjectCliTest, SetPlcToThinkAndDoClearsTheAddressesAndNeedsAMap) {
   const std::string file = Golden("data-item.ovx");
-  ProgramResult run = RunCli({"project", "set-plc", file, "--plc", "34:1", "-o", Path("t.ovx"),
-                              "--yes"});
+  ProgramResult run =
+      RunCli({"project", "set-plc", file, "--plc", "34:1", "-o", Path("t.ovx"), "--yes"});
   EXPECT_EQ(run.exitStatus, 1);
   EXPECT_NE(run.err.find("Open Tag Map File: no file was given on the command line\n"),
             std::string::npos);
@@ -194,7 +194,8 @@ TEST_F(ProjectCliTest, SetPlcToThinkAndDoClearsTheAddressesAndNeedsAMap) {
             "attributes set\n");
   const std::string text = ReadText(Path("t.ovx"));
   EXPECT_EQ(text.find("N7:5"), std::string::npos);
-  EXPECT_EQ(text.substr(text.size() - Path("plant.map").size() - 3), "1\n" + Path("plant.map") + "\n");
+  EXPECT_EQ(text.substr(text.size() - Path("plant.map").size() - 3),
+            "1\n" + Path("plant.map") + "\n");
 }
 
 TEST_F(ProjectCliTest, PanelsMoveBetweenFiles) {

@@ -25,8 +25,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<unsigned char> kKestrelDefaults = {1, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+const std::vector<unsigned char> kKestrelDefaults = {1, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0,    0,
+                                                     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,    0,
                                                      0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0x11, 0x22};
 
 // The application types a test module was told, read from the module the
@@ -179,10 +179,11 @@ TEST_F(ProjectDriverTest, RevalidationRebuildsEveryAddressTheDriverTakes) {
   panel.keysLeds.ledWord.addressText = "B3:0/1";  // a bit: Z007
   panel.lineRegisters[2].addressText = "N7:9";    // not used by model 1
   std::vector<std::string> refused;
-  const int count = RevalidateAddresses(project, ui_, [&](const TOvPanel& owner, const TOvTag& tag) {
-    EXPECT_EQ(&owner, &panel);
-    refused.push_back(tag.addressText);
-  });
+  const int count =
+      RevalidateAddresses(project, ui_, [&](const TOvPanel& owner, const TOvTag& tag) {
+        EXPECT_EQ(&owner, &panel);
+        refused.push_back(tag.addressText);
+      });
   EXPECT_EQ(count, 2);
   EXPECT_EQ(refused, (std::vector<std::string>{"B3:0/1", "N7:123"}));
   const unsigned char expected[] = {'N', 0, 7, 5, 0xFF, 0};
@@ -241,8 +242,9 @@ TEST(AddressConversionLog, TextFileHasTheHeaderThenEveryLine) {
   EXPECT_EQ(AddressLogFileText({}, "Tue 8 Dec 2026"),
             "Address conversion log file\nCreated on : Tue 8 Dec 2026\n"
             "Old address\tNew address\t\tRemarks\n\n");
-  EXPECT_EQ(AddressLogFileText({"n7:5\tN7:5\t\t", "X\t \tUnable to rebuild the address for the "
-                                                  "new PLC\t"},
+  EXPECT_EQ(AddressLogFileText({"n7:5\tN7:5\t\t",
+                                "X\t \tUnable to rebuild the address for the "
+                                "new PLC\t"},
                                "now"),
             "Address conversion log file\nCreated on : now\nOld address\tNew address\t\tRemarks\n\n"
             "n7:5\tN7:5\t\t\nX\t \tUnable to rebuild the address for the new PLC\t\n");

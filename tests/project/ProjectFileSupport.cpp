@@ -18,8 +18,8 @@ std::filesystem::path GoldenFile(const std::string& name) {
 }
 
 std::vector<std::string> CurrentGoldenFiles() {
-  return {"single-panel.ovx", "multi-panel.ovx", "set-point.ovx", "model3.ovx", "data-item.ovx",
-          "previous-version-saved.ovx"};
+  return {"single-panel.ovx", "multi-panel.ovx", "set-point.ovx",
+          "model3.ovx",       "data-item.ovx",   "previous-version-saved.ovx"};
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {

@@ -10,7 +10,8 @@
 
 namespace orvane::testing {
 
-inline constexpr const char* kBriskoName = "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) - Rev C";
+inline constexpr const char* kBriskoName =
+    "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) - Rev C";
 inline constexpr const char* kBriskoPath = "/opt/orvane/lib/orvane/dll/Brisko.so";
 
 /// The SLC 500 driver (1:4) at its installed place; nothing else.

@@ -114,7 +114,8 @@ TEST(ProjectFile, MultiPanelSetPointModel3AndDataItemFilesHoldTheirValues) {
   EXPECT_EQ(item1.minimum, 5u);
   EXPECT_EQ(item1.accessType, kAccessWriteOnly);
   EXPECT_EQ(item1.dataType, kDataTypeBinary32);
-  EXPECT_EQ(item.panels.front().messages.front().leadingZeros, (std::array<bool, 3>{true, false, true}));
+  EXPECT_EQ(item.panels.front().messages.front().leadingZeros,
+            (std::array<bool, 3>{true, false, true}));
   EXPECT_TRUE(ui.Calls().empty());
 }
 
@@ -219,8 +220,9 @@ TEST(ProjectFile, MessageSectionsFollowTheModelAndTheMarkers) {
   // The same message on the set point model has M6 and a data item 1.
   panel.panelModel = kModelOvSP;
   const std::string setPoint = ProjectFileText(project);
-  EXPECT_NE(setPoint.find("3\nno markers\n1\n0\n0\n0\n-1\n0\n0\nnot used\n0\nkept but not written\t\n"),
-            std::string::npos);
+  EXPECT_NE(
+      setPoint.find("3\nno markers\n1\n0\n0\n0\n-1\n0\n0\nnot used\n0\nkept but not written\t\n"),
+      std::string::npos);
 }
 
 TEST(ProjectFile, ExportWritesTheSelectedPanelAsASinglePanelProject) {

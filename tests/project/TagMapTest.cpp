@@ -72,21 +72,21 @@ class TandryTest : public ::testing::Test {
     project_.tagMapInUse = true;
     project_.tagMapPath = "/maps/plant.map";
     TOvTagMap& table = project_.tagMaps[kTextModelTagMap];
-    table.entries = {{"SPEED", "C100,5"},    {"RENAMED", "C101,5"}, {"TWIN_A", "C102,5"},
-                     {"TWIN_B", "C102,5"},   {"LEDS", "C103,5"},    {"PASSWORD", "C104,5"}};
+    table.entries = {{"SPEED", "C100,5"},  {"RENAMED", "C101,5"}, {"TWIN_A", "C102,5"},
+                     {"TWIN_B", "C102,5"}, {"LEDS", "C103,5"},    {"PASSWORD", "C104,5"}};
     panel_ = &project_.panels.front();
-    Tag(panel_->keysLeds.ledWord, "LEDS", "C103,5");          // in order
-    Tag(panel_->keysLeds.buttonWord, "BUTTONS", "C999,5");    // gone
-    Tag(panel_->annunciatorWord, "OLD_NAME", "C101,5");       // renamed
-    Tag(panel_->lineRegisters[0], "SPEED", "C555,5");         // name still there
-    Tag(panel_->lineRegisters[2], "UNUSED", "C999,5");        // not on a 2-line model
+    Tag(panel_->keysLeds.ledWord, "LEDS", "C103,5");        // in order
+    Tag(panel_->keysLeds.buttonWord, "BUTTONS", "C999,5");  // gone
+    Tag(panel_->annunciatorWord, "OLD_NAME", "C101,5");     // renamed
+    Tag(panel_->lineRegisters[0], "SPEED", "C555,5");       // name still there
+    Tag(panel_->lineRegisters[2], "UNUSED", "C999,5");      // not on a 2-line model
     TOvMessage message(panel_);
     message.text = WithMarkers("a 1 b 2");
-    Tag(message.item1, "TWIN", "C102,5");                     // ambiguous
+    Tag(message.item1, "TWIN", "C102,5");  // ambiguous
     message.item1.variableDecimalPoint = true;
     Tag(message.item1.decimalPointRegister, "DP_OLD", "C101,5");
-    Tag(message.item2, "", "C104,5");                         // no name yet
-    Tag(message.item3, "HIDDEN", "C999,5");                   // marker absent
+    Tag(message.item2, "", "C104,5");        // no name yet
+    Tag(message.item3, "HIDDEN", "C999,5");  // marker absent
     panel_->AddMessage(message);
   }
 
@@ -162,10 +162,9 @@ TEST(Tandry, TheSetPointPanelUsesItsOwnTableAndItsUnmarkedEntries) {
   panel.lineRegisters[0].addressText = "C1,5";
   TOvTandry tandry(project);
   tandry.Reconcile();
-  EXPECT_EQ(tandry.Log(),
-            (std::vector<std::string>{
-                "Error Tag map entry \"TEXT_ONLY,C1,5\" not found in map file\n",
-                "Tag name \"SP_OLD\" changed to \"SP_NAME\" for address C2,5\n"}));
+  EXPECT_EQ(tandry.Log(), (std::vector<std::string>{
+                              "Error Tag map entry \"TEXT_ONLY,C1,5\" not found in map file\n",
+                              "Tag name \"SP_OLD\" changed to \"SP_NAME\" for address C2,5\n"}));
 }
 
 }  // namespace

@@ -119,7 +119,8 @@ TEST_F(DocumentCommandsTest, OpeningAProjectWithAStaleTagMapAsksBeforeConverting
                                map.string() +
                                ") associated with this project.\n\nContinue?\n\nYes will clear "
                                "all unresolved tags from the project.");
-  EXPECT_EQ(question.details, "Tag name \"OLD_SPEED\" changed to \"SPEED\" for address C100,5,speed\n");
+  EXPECT_EQ(question.details,
+            "Tag name \"OLD_SPEED\" changed to \"SPEED\" for address C100,5,speed\n");
   EXPECT_EQ(document.projectName, "kept");
 
   // Yes: the conversion is applied.
@@ -134,6 +135,35 @@ TEST_F(DocumentCommandsTest, OpeningAProjectWithAStaleTagMapAsksBeforeConverting
   TOvProject again;
   ASSERT_TRUE(OpenProjectDocument(file, again, ui_, CatalogLookup(catalog_)));
   EXPECT_TRUE(ui_.Calls().empty());
+}
+
+TEST_F(DocumentCommandsTest, ChangingTheTagMapKeepsTheOldOneWhenTheUserSaysNo) {
+  TOvProject project;
+  AddFirstPanel(project, kModelOv200);
+  project.tagMapInUse = true;
+  project.tagMapPath = "/maps/old.map";
+  project.tagMaps[0].entries = {{"SPEED", "C100,5,speed"}};
+  project.panels[0].lineRegisters[0].tagName = "SPEED";
+  project.panels[0].lineRegisters[0].addressText = "C100,5,speed";
+  const fs::path renamed = dir_ / "renamed.map";
+  WriteText(renamed, "h1\nh2\nMOTOR_SPEED,C100,5,speed\n");
+
+  ui_.QueueFile(std::nullopt);
+  EXPECT_FALSE(ChangeTagMap(project, ui_));
+  EXPECT_EQ(project.tagMapPath, "/maps/old.map");
+
+  ui_.QueueFile(renamed.string());
+  ui_.QueueAnswer(Answer::No);
+  EXPECT_FALSE(ChangeTagMap(project, ui_));
+  EXPECT_EQ(project.tagMapPath, "/maps/old.map");
+  EXPECT_EQ(project.tagMaps[0].entries.count("SPEED"), 1u);
+  EXPECT_EQ(project.panels[0].lineRegisters[0].tagName, "SPEED");
+
+  ui_.QueueFile(renamed.string());
+  ui_.QueueAnswer(Answer::Yes);
+  EXPECT_TRUE(ChangeTagMap(project, ui_));
+  EXPECT_EQ(project.tagMapPath, renamed.string());
+  EXPECT_EQ(project.panels[0].lineRegisters[0].tagName, "MOTOR_SPEED");
 }
 
 TEST_F(DocumentCommandsTest, ExportWritesTheSelectedPanelAndLeavesTheDocument) {
@@ -174,10 +204,11 @@ TEST_F(DocumentCommandsTest, ImportFromAMultiPanelFileOffersItsPorts) {
   const ChoiceRequest& choice = ui_.Calls()[1].choice;
   EXPECT_EQ(choice.caption, "Import From Multipanel Project");
   EXPECT_EQ(choice.preselected, 0);
-  const std::vector<std::pair<std::string, bool>> expected = {
-      {"Port 1 : Ov200L", true},          {"Port 2 : Not Configured", false},
-      {"Port 3 : OvSP", true},            {"Port 4 : Not Configured", false},
-      {"Port 5 : Not Configured", false}};
+  const std::vector<std::pair<std::string, bool>> expected = {{"Port 1 : Ov200L", true},
+                                                              {"Port 2 : Not Configured", false},
+                                                              {"Port 3 : OvSP", true},
+                                                              {"Port 4 : Not Configured", false},
+                                                              {"Port 5 : Not Configured", false}};
   ASSERT_EQ(choice.choices.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(choice.choices[i].label, expected[i].first);

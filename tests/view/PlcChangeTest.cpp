@@ -117,9 +117,8 @@ TEST_F(PlcChangeTest, AnsweringNoOrAnUntouchedProjectDecideTheQuestions) {
   // Untouched: no question; the editor alone decides.
   ui_.Clear();
   change.SetUntouched(true);
-  change.SetAttributeEditor([](const PlcDriver& driver, const TOvProject&) {
-    return DefaultAttributeBytes(driver);
-  });
+  change.SetAttributeEditor(
+      [](const PlcDriver& driver, const TOvProject&) { return DefaultAttributeBytes(driver); });
   EXPECT_EQ(change.ChangeTo(EntryOf("Kestrel")), PlcChangeResult::Changed);
   EXPECT_TRUE(ui_.QuestionTexts().empty());
   EXPECT_FALSE(change.Untouched());

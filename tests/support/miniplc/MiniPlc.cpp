@@ -51,8 +51,8 @@ __attribute__((visibility("default"))) int32_t MiniPlc_LaunchCount = 0;
 
 namespace {
 
-constexpr unsigned char kDefaults[] = {MINI_MFG, MINI_MODEL, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                       0,        0,          0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+constexpr unsigned char kDefaults[] = {MINI_MFG, MINI_MODEL, 0, 0, 0, 0, 0, 0, 0, 0, 0,    0,
+                                       0,        0,          0, 0, 0, 0, 0, 0, 0, 0, 0,    0,
                                        0,        0,          0, 0, 0, 0, 0, 0, 2, 0, 0x11, 0x22};
 
 bool WriteFile(const char* path, const unsigned char* bytes, size_t size) {
