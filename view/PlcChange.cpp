@@ -59,6 +59,10 @@ void PlcChange::Finish(const DriverEntry& entry) {
 
 PlcChangeResult PlcChange::ChangeTo(const DriverEntry& entry) {
   log_.clear();
+  // The PLC the project already has: nothing to change.
+  if (entry.path == project_.plc.pluginPath && entry.name == project_.plc.name) {
+    return PlcChangeResult::Unchanged;
+  }
   TOvPlcManager2 manager(entry.path, &ui_);
   PlcDriver& newDriver = manager.Driver();
   TOvPlcInfo defaults;

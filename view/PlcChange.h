@@ -49,7 +49,8 @@ class PlcChange {
   void SetUntouched(bool untouched) { untouched_ = untouched; }
   bool Untouched() const { return untouched_; }
 
-  /// Changes the project's PLC to the entry's driver:
+  /// Changes the project's PLC to the entry's driver (the PLC it already
+  /// has changes nothing and asks nothing):
   /// - the driver is loaded (P003 with its path when it does not load) and
   ///   writes its default attributes;
   /// - convertible (Corvel, new codes first): question 61637 in a box titled

@@ -163,6 +163,13 @@ TEST_F(PlcChangeTest, NotConvertibleClearsEveryAddressAndTakesTheDefaults) {
   EXPECT_EQ(project_.plc.mapLength, 7);
 }
 
+TEST_F(PlcChangeTest, ThePlcTheProjectHasChangesNothing) {
+  PlcChange change(project_, ui_);
+  EXPECT_EQ(change.ChangeTo(EntryOf("Brisko")), PlcChangeResult::Unchanged);
+  EXPECT_TRUE(ui_.Calls().empty());
+  EXPECT_EQ(ProjectFileText(project_), before_);
+}
+
 TEST_F(PlcChangeTest, ADriverThatDoesNotLoadShowsP003) {
   DriverEntry broken;
   broken.name = "Broken";
