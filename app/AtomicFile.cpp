@@ -29,6 +29,11 @@ bool Fail(std::string* error, const std::string& what) {
 #if defined(_WIN32)
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
+                         std::string* error, const FileWriteFunction&) {
+  return WriteFileAtomically(path, content, error);
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
                          std::string* error) {
   std::error_code code;
   std::filesystem::create_directories(path.parent_path(), code);
@@ -58,6 +63,14 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view con
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
                          std::string* error) {
+  return WriteFileAtomically(path, content, error,
+                             [](int fd, const char* data, size_t size) -> long {
+                               return static_cast<long>(::write(fd, data, size));
+                             });
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
+                         std::string* error, const FileWriteFunction& writeSome) {
   const std::filesystem::path folder = path.parent_path();
   std::error_code code;
   if (!folder.empty()) {
@@ -94,11 +107,16 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view con
   const char* data = content.data();
   size_t left = content.size();
   while (left > 0) {
-    const ssize_t written = ::write(fd, data, left);
+    const long written = writeSome(fd, data, left);
     if (written < 0) {
       if (errno == EINTR) {
         continue;
       }
+      return abandon("cannot write " + temp);
+    }
+    if (written == 0 || static_cast<size_t>(written) > left) {
+      // A write that makes no progress would loop for ever.
+      errno = EIO;
       return abandon("cannot write " + temp);
     }
     data += written;

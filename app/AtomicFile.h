@@ -2,7 +2,9 @@
 // written.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,5 +16,14 @@ namespace orvane {
 /// parent folders are created.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
                          std::string* error = nullptr);
+
+/// One low-level write to an open file: bytes written, or -1 with errno set
+/// (the shape of POSIX write()).
+using FileWriteFunction = std::function<long(int fd, const char* data, size_t size)>;
+
+/// WriteFileAtomically with the low-level write given, so that a caller can
+/// make a write fail part-way and see the previous file survive.
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
+                         std::string* error, const FileWriteFunction& writeSome);
 
 }  // namespace orvane

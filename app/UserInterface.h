@@ -33,6 +33,7 @@ struct Question {
   Icon icon = Icon::Question;
   Buttons buttons = Buttons::YesNo;
   Answer defaultAnswer = Answer::Yes;
+  std::string details;  // shown behind a "Details..." button when not empty
 };
 
 // A file chooser. The filter uses the classic form

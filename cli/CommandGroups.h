@@ -9,5 +9,6 @@ CommandGroup PlcCommandGroup();
 CommandGroup AddressCommandGroup();
 CommandGroup ImageCommandGroup();
 CommandGroup PortCommandGroup();
+CommandGroup ProjectCommandGroup();
 
 }  // namespace orvane::cli

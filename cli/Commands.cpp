@@ -10,6 +10,7 @@ const std::vector<CommandGroup>& CommandGroups() {
       AddressCommandGroup(),
       ImageCommandGroup(),
       PortCommandGroup(),
+      ProjectCommandGroup(),
   };
   return groups;
 }

@@ -102,6 +102,12 @@ std::optional<Answer> TerminalUserInterface::ReadAnswer(const Question& question
 }
 
 Answer TerminalUserInterface::Ask(const Question& question) {
+  if (!question.details.empty()) {
+    std::fprintf(messages_, "%s", question.details.c_str());
+    if (question.details.back() != '\n') {
+      std::fprintf(messages_, "\n");
+    }
+  }
   if (presetAnswer_) {
     const Answer answer =
         *presetAnswer_ ? Affirmative(question.buttons) : Negative(question.buttons);

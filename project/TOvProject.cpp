@@ -64,8 +64,11 @@ void TOvProject::CopyFrom(const TOvProject& other) {
   // can be destroyed first.
   if (plc.pluginPath.empty()) {
     ReleaseDriverModule();
-  } else {
-    OpenDriverModule(plc.pluginPath);
+  } else if (OpenDriverModule(plc.pluginPath)) {
+    // Bind the copy's reference: attaching a handle puts the driver into
+    // application type 2, as LoadDriver does.
+    PlcDriver binding;
+    binding.Attach(&driverModule_);
   }
   tagMapInUse = other.tagMapInUse;
   if (tagMapInUse) {
@@ -78,6 +81,23 @@ bool TOvProject::OpenDriverModule(const std::string& path) {
   const bool opened = fresh.Open(path);
   driverModule_ = std::move(fresh);
   return opened;
+}
+
+bool TOvProject::LoadDriver(const std::string& path, UserInterface* ui) {
+  if (!OpenDriverModule(path)) {
+    return false;
+  }
+  PlcDriver driver(ui);
+  driver.Attach(&driverModule_);
+  return driver.TellApplicationType(2);
+}
+
+PlcDriver TOvProject::Driver(UserInterface* ui) const {
+  PlcDriver driver(ui);
+  if (driverModule_.IsOpen()) {
+    driver.Attach(&driverModule_);
+  }
+  return driver;
 }
 
 bool TOvProject::Equals(const TOvProject& other) const {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "plchost/PlcDriver.h"
 #include "plchost/SharedLibrary.h"
 #include "project/TOvPanel.h"
 #include "project/TOvPlcInfo.h"
@@ -23,6 +24,8 @@ inline constexpr int32_t kMultiPanelSystem = 1;
 /// point model.
 inline constexpr size_t kTextModelTagMap = 0;
 inline constexpr size_t kSetPointTagMap = 1;
+
+class UserInterface;
 
 class TOvProject {
  public:
@@ -66,6 +69,19 @@ class TOvProject {
   /// false leaves the project without a library.
   bool OpenDriverModule(const std::string& path);
   void ReleaseDriverModule() { driverModule_.Close(); }
+  /// Releases the library held, opens the one at path, attaches a driver
+  /// handle and tells the driver application type 2, the type the program
+  /// works in (P009 through ui when the driver lacks the export). Returns
+  /// the result of that last call; false when the library does not open.
+  bool LoadDriver(const std::string& path, UserInterface* ui = nullptr);
+  /// A driver handle on the project's library; not attached when the
+  /// project has none. Valid while the project keeps that library.
+  PlcDriver Driver(UserInterface* ui = nullptr) const;
+
+  /// Reads a Think & Do tag map file into both tag map tables (TagMapFile.cpp).
+  /// When the file does not open, T005 is shown and the tables stay as
+  /// they are.
+  bool LoadTagMap(const std::string& path, UserInterface& ui);
 
   /// Verify's comparison: equal system modes and PLC identities, the same
   /// number of panels, and for every panel an equal one on the same port.

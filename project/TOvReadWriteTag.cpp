@@ -66,7 +66,7 @@ void TOvReadWriteTag::Save(LineWriter& out) const {
 
 bool TOvReadWriteTag::TakeAccessType(int32_t value, UserInterface& ui) {
   if (value < kAccessReadWrite || value > kAccessWriteOnly) {
-    ui.Show(LoadString(strings::kT007), Icon::Stop);
+    ui.Show(LoadString(strings::kT007), Icon::Stop, "Error");
     return false;
   }
   accessType = value;

@@ -81,6 +81,16 @@ TEST_F(Terminal, WithoutAnAnswerTheDefaultIsTakenAndSaid) {
   EXPECT_EQ(Printed(), "Save? No (the default; give --yes or --no to choose)\n");
 }
 
+TEST_F(Terminal, AQuestionsDetailsComeBeforeIt) {
+  TerminalUserInterface ui(messages_, input_);
+  ui.SetPresetAnswer(true);
+  Question question;
+  question.text = "Continue?";
+  question.details = "Tag name \"A\" changed to \"B\" for address C1\n\tTWIN";
+  EXPECT_EQ(ui.Ask(question), Answer::Yes);
+  EXPECT_EQ(Printed(), "Tag name \"A\" changed to \"B\" for address C1\n\tTWIN\nContinue? Yes\n");
+}
+
 TEST_F(Terminal, AsksOnATerminal) {
   Type("maybe\nN\n");
   TerminalUserInterface ui(messages_, input_);

@@ -20,6 +20,7 @@ Answer ScriptedUserInterface::Ask(const Question& question) {
   call.icon = question.icon;
   call.buttons = question.buttons;
   call.defaultAnswer = question.defaultAnswer;
+  call.details = question.details;
   calls_.push_back(call);
   if (answers_.empty()) {
     ++unscripted_;

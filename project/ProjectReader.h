@@ -1,0 +1,38 @@
+// Reads a project from the project file's line grammar.
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <string>
+
+namespace orvane {
+
+class LineReader;
+class TOvProject;
+class UserInterface;
+
+enum class FileVersion { Current, Previous, Unknown };
+
+/// The version a magic line names; Unknown for anything but the two magics
+/// exactly (trailing blanks included).
+FileVersion VersionOfMagic(const std::string& line);
+
+/// Name and full path of the installed driver for a manufacturer and model
+/// code; both empty when none is installed.
+struct DriverNameAndPath {
+  std::string name;
+  std::string path;
+};
+using DriverLookup = std::function<DriverNameAndPath(unsigned manufacturer, unsigned model)>;
+
+/// Reads a whole project (magic to tag map path) into project, which must
+/// be a new, empty project. The PLC's name and plug-in path come from
+/// lookup by the first two attribute bytes. The tag map file itself is not
+/// read here (LoadProjectFile does that). On failure the reason has been
+/// shown, where it has a message of its own, with the caption "Error" and
+/// the error icon, and false is returned; the project is then partly filled
+/// and must be thrown away. A file cut short fails as a whole.
+bool ReadProject(std::istream& in, TOvProject& project, UserInterface& ui,
+                 const DriverLookup& lookup);
+
+}  // namespace orvane
