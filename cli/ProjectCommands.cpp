@@ -75,8 +75,8 @@ const char* const kUsage =
     "line; 4 a file could not be read, written or understood.\n";
 
 std::vector<OptionSpec> WithQuestions(std::vector<OptionSpec> specs) {
-  for (OptionSpec& spec : QuestionOptions()) {
-    specs.push_back(spec);
+  for (OptionSpec& option : QuestionOptions()) {
+    specs.push_back(option);
   }
   return specs;
 }

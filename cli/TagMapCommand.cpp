@@ -19,8 +19,8 @@ int TagMapCommand(const std::vector<std::string>& args) {
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   std::vector<OptionSpec> specs = {
       {"--map", true, false, ""}, {"--apply", false, false, ""}, {"-o", true, false, "--output"}};
-  for (OptionSpec& spec : QuestionOptions()) {
-    specs.push_back(spec);
+  for (OptionSpec& option : QuestionOptions()) {
+    specs.push_back(option);
   }
   const Arguments options(rest, specs);
   if (options.Positional().size() != 1) {
