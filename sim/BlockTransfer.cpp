@@ -101,8 +101,6 @@ Bytes BlockSender::NextBlock(uint8_t reply_code) {
   Bytes reply = BlockReply(reply_code, last, data);
   if (last) {
     Reset();
-  } else {
-    ++expectedSequence_;  // 255 wraps to 0
   }
   return reply;
 }
@@ -132,6 +130,7 @@ Bytes BlockSender::Take(const CommandFrame& command, const Bytes& stream) {
         Reset();
         return StandardReply(codes::kInvalidLoadFormat);
       }
+      ++expectedSequence_;  // 255 wraps to 0
       return NextBlock(command.Code());
     default:
       Reset();

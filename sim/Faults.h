@@ -16,16 +16,16 @@ namespace orvane::sim {
 /// the order they go out on the line.
 struct FaultPlan {
   /// Commands whose reply is not sent (the device still acts on them).
-  std::set<int> dropReplyTo;
+  std::set<int> dropReplyTo = {};
   /// Replies sent with a wrong CRC (the low CRC byte inverted).
-  std::set<int> corruptCrcOf;
+  std::set<int> corruptCrcOf = {};
   /// Stray bytes (0x55) sent before a reply: before every reply, or only
   /// before reply strayReply when that is not 0.
   int strayBytes = 0;
   int strayReply = 0;
   /// Command code -> error code: every such command is refused with a
   /// standard reply carrying the error code, without being carried out.
-  std::map<uint8_t, uint8_t> refuse;
+  std::map<uint8_t, uint8_t> refuse = {};
   /// When not 0: the device carries out and answers this many commands, then
   /// falls silent for good.
   int stopAfter = 0;
@@ -33,7 +33,7 @@ struct FaultPlan {
   uint32_t delay_ms = 0;
   /// Commands answered with a reply code the program does not know (0x5A)
   /// in place of their reply (the device still acts on them).
-  std::set<int> unknownCodeOn;
+  std::set<int> unknownCodeOn = {};
 
   bool operator==(const FaultPlan&) const = default;
 };

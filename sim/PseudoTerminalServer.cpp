@@ -164,11 +164,11 @@ void PseudoTerminalServer::Send(const Transmission& reply, Clock::time_point arr
   size_t sent = 0;
   Clock::time_point next = Clock::now();
   while (sent < reply.bytes.size()) {
-    // Paced: one byte per byte time; otherwise all at once.
+    // Paced, a byte is there once its 10 bit times have passed.
     const size_t chunk = options_.paceLineRate ? 1 : reply.bytes.size() - sent;
     if (options_.paceLineRate) {
-      std::this_thread::sleep_until(next);
       next += ByteTime();
+      std::this_thread::sleep_until(next);
     }
     const ssize_t written = ::write(master_, reply.bytes.data() + sent, chunk);
     if (written > 0) {
