@@ -1,6 +1,7 @@
 #include "sim/PanelSimOptions.h"
 
 #include "cli/Arguments.h"
+#include "sim/PseudoTerminalServer.h"
 
 namespace orvane::sim {
 namespace {
@@ -126,6 +127,11 @@ PanelSimOptions ParsePanelSimOptions(const std::vector<std::string>& args) {
     options.panel.loaderSilentStatusRequests = static_cast<int>(*silence);
   }
   if (const auto baud = arguments.Integer("--baud", 300, 230400)) {
+    if (SpeedOfBaudRate(static_cast<int>(*baud)) == 0) {
+      throw UsageError(
+          "--baud takes a standard rate: 300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600, "
+          "115200 or 230400");
+    }
     options.baudRate = static_cast<int>(*baud);
   }
 

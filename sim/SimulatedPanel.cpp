@@ -14,8 +14,8 @@ constexpr uint8_t kTextMessageLength = 49;
 constexpr uint8_t kSetPointMessageLength = 41;
 constexpr uint8_t kSystemAttributeLength = 37;
 constexpr uint8_t kBlockReadLength = 8;
-/// Message reads: offset 6 the phase.
-constexpr size_t kReadPhaseOffset = 6;
+/// Block writes and message reads: offset 6 the phase.
+constexpr size_t kPhaseOffset = 6;
 /// The reply carries the stored record two bytes later than the write.
 constexpr uint8_t kRecordReplyPadding = 2;
 /// Byte 7 of the message record (frame offset 9 of the reply): 0xFF marks an
@@ -255,7 +255,7 @@ Bytes SimulatedPanel::ReadMessage(const CommandFrame& command) {
     return StandardReply(codes::kInvalidMessageLength);
   }
   // The sequence byte is not checked: the read walks the stored numbers.
-  switch (command.At(kReadPhaseOffset)) {
+  switch (command.At(kPhaseOffset)) {
     case p::kPhaseStart:
       reading_ = true;
       readCursor_ = 0;
@@ -335,7 +335,7 @@ Bytes SimulatedPanel::WriteTags(const CommandFrame& command) {
 }
 
 Bytes SimulatedPanel::LoadDriver(const CommandFrame& command) {
-  if (command.At(6) == p::kPhaseStart) {
+  if (command.At(kPhaseOffset) == p::kPhaseStart) {
     driverHeaderChecked_ = false;
   }
   const BlockReceiver::Result result =
@@ -363,7 +363,7 @@ Bytes SimulatedPanel::LoadDriver(const CommandFrame& command) {
 }
 
 Bytes SimulatedPanel::LoadFirmware(const CommandFrame& command) {
-  if (command.At(6) == p::kPhaseStart) {
+  if (command.At(kPhaseOffset) == p::kPhaseStart) {
     firmwareHeaderChecked_ = false;
     loadedFirmware_.reset();
   }

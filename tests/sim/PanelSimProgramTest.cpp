@@ -322,6 +322,7 @@ TEST(PanelSimProgram, CommandLine) {
       {{"--model", "1", "--refuse", "0xB5"}, "--refuse takes CODE:ERROR"},
       {{"--model", "1", "--drop-reply", "0"}, "--drop-reply takes numbers"},
       {{"--model", "1", "--firmware", "2B"}, "--firmware takes a revision letter"},
+      {{"--model", "1", "--baud", "1000"}, "--baud takes a standard rate"},
       {{"--dump"}, "give --model N"},
   };
   for (const Case& test : cases) {
