@@ -159,8 +159,17 @@ std::chrono::microseconds PseudoTerminalServer::ByteTime() const {
   return std::chrono::microseconds(kBitsPerByte * 1'000'000LL / baudRate);
 }
 
-void PseudoTerminalServer::Send(const Transmission& reply, Clock::time_point arrived) {
-  std::this_thread::sleep_until(arrived + std::chrono::milliseconds(reply.delay_ms));
+bool PseudoTerminalServer::Send(const Transmission& reply, Clock::time_point arrived, int stop_fd) {
+  // A delayed reply may be long in coming; a stop does not wait for it.
+  const Clock::time_point due = arrived + std::chrono::milliseconds(reply.delay_ms);
+  for (auto left = due - Clock::now(); left > Clock::duration::zero(); left = due - Clock::now()) {
+    pollfd stop{stop_fd, POLLIN, 0};
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(left);
+    if (::poll(&stop, 1, static_cast<int>(wait.count())) > 0 &&
+        (stop.revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
+      return false;
+    }
+  }
   size_t sent = 0;
   Clock::time_point next = Clock::now();
   while (sent < reply.bytes.size()) {
@@ -178,13 +187,11 @@ void PseudoTerminalServer::Send(const Transmission& reply, Clock::time_point arr
     if (written < 0 && errno == EINTR) {
       continue;
     }
-    if (written < 0 && errno == EAGAIN) {
-      // Nobody reads the other side and its buffer is full: the rest is lost,
-      // as on a line without a listener.
-      return;
-    }
-    return;
+    // Nothing more goes out (typically nobody reads the other side and its
+    // buffer is full): the rest is lost, as on a line without a listener.
+    return true;
   }
+  return true;
 }
 
 void PseudoTerminalServer::Serve(int stop_fd, const std::function<void()>& idle, int idle_ms) {
@@ -231,7 +238,9 @@ void PseudoTerminalServer::Serve(int stop_fd, const std::function<void()>& idle,
     const std::vector<Transmission> replies =
         line_.Receive(std::span<const uint8_t>(buffer.data(), static_cast<size_t>(count)), sender);
     for (const Transmission& reply : replies) {
-      Send(reply, arrived);
+      if (!Send(reply, arrived, stop_fd)) {
+        return;
+      }
       arrived = Clock::now();
     }
   }

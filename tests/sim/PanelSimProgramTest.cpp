@@ -109,12 +109,13 @@ class PanelSim {
   std::string Out() const { return TextIfAny(dir_ / "out"); }
   std::string Err() const { return TextIfAny(dir_ / "err"); }
 
-  /// SIGTERM, then the exit status (-1 when it did not exit normally).
-  int Stop() {
+  /// The signal (SIGTERM or SIGINT), then the exit status (-1 when it did
+  /// not exit normally).
+  int Stop(int signal = SIGTERM) {
     if (pid_ <= 0) {
       return -1;
     }
-    kill(pid_, SIGTERM);
+    kill(pid_, signal);
     waitpid(pid_, &status_, 0);
     pid_ = -1;
     return WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
@@ -213,6 +214,19 @@ TEST(PanelSimProgram, EveryFaultThroughThePseudoTerminal) {
     }
     EXPECT_EQ(outcomes, test.outcomes) << test.options[0] << " " << test.options[1];
   }
+}
+
+TEST(PanelSimProgram, AnInterruptDoesNotWaitForADelayedReply) {
+  PanelSim sim({"--model", "1", "--delay", "600000"});
+  ASSERT_TRUE(sim.Started()) << sim.Err();
+  {
+    PortLink link(sim, 9600, kShortTimeout_ms);
+    EXPECT_EQ(StatusOutcome(*link), "link error 2");
+  }
+  const Clock::time_point start = Clock::now();
+  EXPECT_EQ(sim.Stop(SIGINT), 0);
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(sim.LinkPath())));
 }
 
 TEST(PanelSimProgram, TheWrongBaudRateGetsNoReply) {
