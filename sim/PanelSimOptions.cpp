@@ -2,23 +2,19 @@
 
 #include "cli/Arguments.h"
 #include "sim/PseudoTerminalServer.h"
+#include "sim/StandInImage.h"
 
 namespace orvane::sim {
 namespace {
 
 using cli::UsageError;
 
-// "B2" or "B.2": a letter and a number 0..255.
 std::pair<char, uint8_t> FirmwareRevision(const std::string& option, const std::string& text) {
-  const size_t digits = text.size() > 1 && text[1] == '.' ? 2 : 1;
-  const std::optional<long> number =
-      text.size() > digits ? cli::ParseNumber(text.substr(digits)) : std::nullopt;
-  const bool letter =
-      !text.empty() && ((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= 'a' && text[0] <= 'z'));
-  if (!letter || !number || *number < 0 || *number > 255) {
+  const auto revision = ParseFirmwareRevision(text);
+  if (!revision) {
     throw UsageError(option + " takes a revision letter and number, for example B2 or B.2");
   }
-  return {text[0], static_cast<uint8_t>(*number)};
+  return *revision;
 }
 
 std::set<int> Numbers(const std::string& option, const std::string& text) {

@@ -111,6 +111,30 @@ char PanelFamily(int model) {
   return model == 5 ? '7' : '3';
 }
 
+std::optional<std::pair<char, uint8_t>> ParseFirmwareRevision(std::string_view text) {
+  if (text.empty() || !((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= 'a' && text[0] <= 'z'))) {
+    return std::nullopt;
+  }
+  std::string_view digits = text.substr(1);
+  if (!digits.empty() && digits[0] == '.') {
+    digits.remove_prefix(1);
+  }
+  if (digits.empty() || digits.size() > 3) {
+    return std::nullopt;
+  }
+  unsigned number = 0;
+  for (const char digit : digits) {
+    if (digit < '0' || digit > '9') {
+      return std::nullopt;
+    }
+    number = number * 10 + static_cast<unsigned>(digit - '0');
+  }
+  if (number > 255) {
+    return std::nullopt;
+  }
+  return std::pair<char, uint8_t>(text[0], static_cast<uint8_t>(number));
+}
+
 std::string DescribeStandIn(const StandInHeader& header) {
   char text[160] = {};
   if (header.IsDriver()) {

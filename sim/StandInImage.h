@@ -9,6 +9,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvane::sim {
@@ -78,6 +80,10 @@ std::optional<StandInHeader> ReadStandInHeader(std::span<const uint8_t> image);
 /// The family character and model code a panel firmware stand-in carries for
 /// a panel model 1..5 ('3' for the text panels, '7' for the set point panel).
 char PanelFamily(int model);
+
+/// A firmware revision as users write it: a letter and a number 0..255,
+/// "B2" or "B.2". Nothing for anything else.
+std::optional<std::pair<char, uint8_t>> ParseFirmwareRevision(std::string_view text);
 
 /// A short description: "panel driver, PLC 1/4 revision C (BriskoPanel)".
 std::string DescribeStandIn(const StandInHeader& header);

@@ -50,14 +50,11 @@ ImageKind KindOf(const std::string& text) {
 }
 
 std::pair<char, uint8_t> Revision(const orvane::cli::Arguments& arguments) {
-  const std::string text = arguments.Required("--firmware");
-  const size_t digits = text.size() > 1 && text[1] == '.' ? 2 : 1;
-  const auto number =
-      text.size() > digits ? orvane::cli::ParseNumber(text.substr(digits)) : std::nullopt;
-  if (text.empty() || !number || *number < 0 || *number > 255) {
+  const auto revision = ParseFirmwareRevision(arguments.Required("--firmware"));
+  if (!revision) {
     throw UsageError("--firmware takes a revision letter and number, for example B3");
   }
-  return {text[0], static_cast<uint8_t>(*number)};
+  return *revision;
 }
 
 int Run(const std::vector<std::string>& args) {

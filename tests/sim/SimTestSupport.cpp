@@ -201,9 +201,10 @@ Bytes SinglePanelPlcRecord(const Bytes& block) {
 Bytes MultiPanelPlcRecord(const Bytes& block) {
   const Bytes raised = Raised(block);
   const uint16_t crc = CalcCrc16(raised);
-  Bytes record = {raised[0], raised[1], static_cast<uint8_t>(crc & 0xFF),
-                  static_cast<uint8_t>(crc >> 8)};
-  record.insert(record.end(), raised.begin() + 2, raised.end());
+  // The checksum goes in right after the length field.
+  Bytes record = raised;
+  record.insert(record.begin() + 2, static_cast<uint8_t>(crc >> 8));
+  record.insert(record.begin() + 2, static_cast<uint8_t>(crc & 0xFF));
   return record;
 }
 

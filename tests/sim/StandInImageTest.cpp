@@ -53,6 +53,16 @@ TEST(StandInImage, TheHeaderSaysWhatTheImageStandsFor) {
   EXPECT_NE(Bytes(image.begin() + 60, image.end()), Bytes(other.begin() + 60, other.end()));
 }
 
+TEST(StandInImage, FirmwareRevisionsAsUsersWriteThem) {
+  using Revision = std::optional<std::pair<char, uint8_t>>;
+  EXPECT_EQ(ParseFirmwareRevision("B2"), Revision({'B', 2}));
+  EXPECT_EQ(ParseFirmwareRevision("a.12"), Revision({'a', 12}));
+  EXPECT_EQ(ParseFirmwareRevision("C255"), Revision({'C', 255}));
+  for (const char* bad : {"C256", "2B", "B", "B.", "B1x", "", ".1", "B0001"}) {
+    EXPECT_EQ(ParseFirmwareRevision(bad), std::nullopt) << bad;
+  }
+}
+
 TEST(StandInImage, RecordFilesHaveTheExactLines) {
   const Bytes bytes = {0x01, 0x02, 0x03};
   EXPECT_EQ(WriteIntelHex(bytes, 0x8000), ":0380000001020377\n:00000001FF\n");
