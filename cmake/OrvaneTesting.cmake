@@ -1,16 +1,28 @@
-# orvane_add_test(NAME <target> SOURCES ... LIBS ... [LABEL Unit|Integration|Slow] [QT])
+# orvane_add_test(NAME <target> SOURCES ... LIBS ... [LABEL Unit|Integration|Slow] [QT]
+#                 [THREADS])
 #
 # One test executable per area. Each test executable gets its own temporary
 # folder and XDG folders, the staged install directory and Qt's offscreen
 # platform. GoogleTest executables set these up in their own main() (so they
 # also hold when a test binary is run by hand); Qt Test executables get them
 # through CTest. Labels carry time-outs.
+#
+# THREADS marks the tests of code that runs on more than one thread (the
+# link, the simulator, the transfers): they also get the label "Threads",
+# and the target orvane_thread_tests builds them, so that a ThreadSanitizer
+# build (scripts/test-tsan.sh) builds and runs only those:
+#   cmake --build build/tsan --target orvane_thread_tests
+#   ctest --test-dir build/tsan -L Threads
+# Under ThreadSanitizer they read tests/tsan-suppressions.txt, which names
+# races inside Qt (not instrumented) and nothing of ours.
 include(GoogleTest)
 
 set(ORVANE_TEST_TMP_ROOT ${CMAKE_BINARY_DIR}/test-tmp)
+set(ORVANE_THREAD_TEST_LABEL Threads)
+add_custom_target(orvane_thread_tests)
 
 function(orvane_add_test)
-  cmake_parse_arguments(T "QT" "NAME;LABEL" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "QT;THREADS" "NAME;LABEL" "SOURCES;LIBS" ${ARGN})
   if(NOT T_LABEL)
     set(T_LABEL Unit)
   endif()
@@ -47,8 +59,43 @@ function(orvane_add_test)
       DISCOVERY_TIMEOUT 60
       PROPERTIES LABELS ${T_LABEL} TIMEOUT ${timeout})
   endif()
+  if(T_THREADS)
+    orvane_mark_thread_test(${T_NAME} ${T_LABEL} ${T_QT})
+  endif()
   # Tests load plug-ins and run staged programs: build those first.
   if(TARGET orvane_staged)
     add_dependencies(${T_NAME} orvane_staged)
   endif()
+endfunction()
+
+# Adds the label "Threads" (and, in a ThreadSanitizer build, the
+# suppressions) to every test of a test executable. The tests of a
+# GoogleTest executable are only known once it is built, so a CTest include
+# file that runs after the discovered list sets them: a list-valued LABELS
+# cannot pass through gtest_discover_tests' PROPERTIES.
+function(orvane_mark_thread_test target label qt)
+  add_dependencies(orvane_thread_tests ${target})
+  set(labels "${label};${ORVANE_THREAD_TEST_LABEL}")
+  set(environment "")
+  if(ORVANE_SANITIZER STREQUAL "thread")
+    # Sanitizer options are separated by colons.
+    set(environment "TSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/tsan-suppressions.txt:halt_on_error=1:second_deadlock_stack=1")
+  endif()
+  if(qt)
+    set_tests_properties(${target} PROPERTIES LABELS "${labels}")
+    if(environment)
+      set_property(TEST ${target} APPEND PROPERTY ENVIRONMENT "${environment}")
+    endif()
+    return()
+  endif()
+  set(properties "LABELS [==[${labels}]==]")
+  if(environment)
+    string(APPEND properties " ENVIRONMENT [==[${environment}]==]")
+  endif()
+  set(include_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_threads.cmake)
+  file(WRITE ${include_file}
+    "if(DEFINED ${target}_TESTS)\n"
+    "  set_tests_properties(\${${target}_TESTS} PROPERTIES ${properties})\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${include_file})
 endfunction()

@@ -33,13 +33,17 @@ bool TOvMessage::Item1InUse() const {
          (panel != nullptr && panel->panelModel == kModelOvSP);
 }
 
+std::string_view TOvMessage::ComparedText() const {
+  return Trimmed(text);
+}
+
 bool TOvMessage::Equals(const TOvMessage& other) const {
   if (number != other.number || isFolder != other.isFolder || depth != other.depth ||
       setPointValue != other.setPointValue || isPlcMessage != other.isPlcMessage ||
       leadingZeros != other.leadingZeros) {
     return false;
   }
-  if (Trimmed(text) != Trimmed(other.text)) {
+  if (ComparedText() != other.ComparedText()) {
     return false;
   }
   if (Item1InUse() && !item1.Equals(other.item1)) {

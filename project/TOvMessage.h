@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "project/TOvReadWriteTag.h"
 #include "project/TOvTag.h"
@@ -46,8 +47,11 @@ class TOvMessage {
   bool Item2InUse() const { return HasMarker(kItem2Marker); }
   bool Item3InUse() const { return HasMarker(kItem3Marker); }
 
-  /// Equal numbers, tree place, kind and flags, texts equal once white
-  /// space is trimmed at both ends, and equal data items where in use.
+  /// The text as messages compare it: white space trimmed at both ends.
+  std::string_view ComparedText() const;
+
+  /// Equal numbers, tree place, kind and flags, equal ComparedText(), and
+  /// equal data items where in use.
   bool Equals(const TOvMessage& other) const;
 
   /// Resets the three data items (and item 1's decimal point register).
