@@ -15,8 +15,7 @@ namespace p = protocol;
 
 BlockResult SendBlocks(TOvXComm& link, const BlockPlan& plan, const std::vector<uint8_t>& image,
                        const BlockHooks& hooks) {
-  const auto send = [&](BlockKind kind, uint8_t phase, uint8_t sequence, size_t start,
-                        size_t end) {
+  const auto send = [&](BlockKind kind, uint8_t phase, uint8_t sequence, size_t start, size_t end) {
     if (hooks.proceed && !hooks.proceed(kind)) {
       return BlockResult::Stopped;
     }
@@ -39,8 +38,8 @@ BlockResult SendBlocks(TOvXComm& link, const BlockPlan& plan, const std::vector<
   }
   for (; image.size() - offset >= p::kMaxBlockData; offset += p::kMaxBlockData) {
     ++sequence;
-    if (const BlockResult result = send(BlockKind::Data, p::kPhaseContinue, sequence, offset,
-                                        offset + p::kMaxBlockData);
+    if (const BlockResult result =
+            send(BlockKind::Data, p::kPhaseContinue, sequence, offset, offset + p::kMaxBlockData);
         result != BlockResult::Sent) {
       return result;
     }

@@ -64,8 +64,8 @@ bool TOvProjectHelper::WriteMultiPanelSystem(TOvXComm& link) {
 
 void TOvProjectHelper::BuildMuxTagList() {
   const PlcDriver driver = project_->Driver(&ui_);
-  const auto mapLength = static_cast<size_t>(
-      std::clamp<int32_t>(project_->plc.mapLength, 0, PLC_MAP_STRING_CAPACITY));
+  const auto mapLength =
+      static_cast<size_t>(std::clamp<int32_t>(project_->plc.mapLength, 0, PLC_MAP_STRING_CAPACITY));
   const MapStringCompare compare = [&driver, mapLength](const unsigned char* a,
                                                         const unsigned char* b) {
     DriverAddress left;
@@ -122,8 +122,8 @@ bool TOvProjectHelper::WriteMultiplexer(TOvXComm& link) {
   progressTotal_ = static_cast<uint32_t>(image.ImageLength()) +
                    static_cast<uint32_t>(plc.mapLength + kTagEntryExtraBytes) *
                        static_cast<uint32_t>(muxTagList_.size()) +
-                   kTagHeaderBytes +
-                   static_cast<uint32_t>(plc.AttributeBlock().size()) + kPlcAttributeExtraBytes;
+                   kTagHeaderBytes + static_cast<uint32_t>(plc.AttributeBlock().size()) +
+                   kPlcAttributeExtraBytes;
   progressDone_ = 0;
   if (!WriteMapData(link, muxTagList_, true) || !WriteMuxPlcAttributes(link) ||
       !DownloadDriver(link, image.Image())) {

@@ -121,8 +121,8 @@ bool TOvProjectHelper::WritePanel(TOvXComm& link) {
                    kSystemMessageBytes + kSystemAttributeBytes +
                    static_cast<uint32_t>(plc.mapLength + kTagEntryExtraBytes) *
                        static_cast<uint32_t>(panel.AddressCount()) +
-                   kTagHeaderBytes +
-                   static_cast<uint32_t>(plc.AttributeBlock().size()) + kPlcAttributeExtraBytes;
+                   kTagHeaderBytes + static_cast<uint32_t>(plc.AttributeBlock().size()) +
+                   kPlcAttributeExtraBytes;
 
   tagTable_.clear();
   panel.BuildTagTable(tagTable_);

@@ -74,8 +74,8 @@ void TransferJob::SetText(std::string text) {
 
 TransferJobState TransferJob::Snapshot() const {
   std::lock_guard<std::mutex> lock(mutex_);
-  return TransferJobState{panelType_, port_,       operation_,       stage_,
-                          percent_,   text_,       IsCancelled(),    IsFinished()};
+  return TransferJobState{panelType_, port_, operation_,    stage_,
+                          percent_,   text_, IsCancelled(), IsFinished()};
 }
 
 void TransferJob::Post(TransferNotice notice) {

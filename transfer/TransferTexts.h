@@ -52,7 +52,8 @@ inline constexpr const char* kReadMessages = "Read Messages";
 inline constexpr const char* kReadTags = "Read Tags";
 inline constexpr const char* kReadPlcAttributes = "Read Plc Attr";
 inline constexpr const char* kReadMuxPlcAttributes = "Read PLC Attributes";
-inline constexpr const char* kTestingPanels = "Testing whether all the panels configured are connected.";
+inline constexpr const char* kTestingPanels =
+    "Testing whether all the panels configured are connected.";
 inline constexpr const char* kSwitchPort = "Switch Port %d";
 inline constexpr const char* kWritingToMultiplexer = "Writing to Multiplexer";
 inline constexpr const char* kWritingTo = "Writing to %s";

@@ -8,42 +8,24 @@
 namespace orvane::testing {
 namespace {
 
-// (sequence, phase, count) of the firmware blocks the device received.
-std::vector<std::vector<int>> FirmwareBlocks(const std::vector<Bytes>& frames) {
-  std::vector<std::vector<int>> blocks;
-  for (const Bytes& frame : frames) {
-    blocks.push_back({frame[5], frame[6], frame[7]});
-  }
-  return blocks;
-}
-
-class FirmwareTest : public TransferTest {};
+using FirmwareTest = TransferTest;
 
 TEST_F(FirmwareTest, PanelImageOf120Bytes) {
   UsePanel(kModelOv200);
-  const auto file = ImageFile("Ov200C1.hex", sim::MakePanelFirmwareHeader(1, 'C', 1), 120);
+  const auto file = ImageFile(sim::MakePanelFirmwareHeader(1, 'C', 1), 120);
   TOvProject project = NewProject(kModelOv200);
   const TransferRun run = Run(operation::kPanelFirmware, &project, file.string());
   EXPECT_TRUE(run.finished);
   EXPECT_TRUE(run.Errors().empty());
-  EXPECT_EQ(FirmwareBlocks(Logged("<-", 0xBD)),
-            (std::vector<std::vector<int>>{{0, 1, 0}, {1, 0, 50}, {2, 0, 50}, {3, 2, 20}}));
+  EXPECT_EQ(Fields(Logged("<-", 0xBD)), (Blocks{{0, 1, 0}, {1, 0, 50}, {2, 0, 50}, {3, 2, 20}}));
   // The loader's first three status requests go unanswered.
   EXPECT_EQ(Logged("<-", 0x12).size(), 4u);
-  EXPECT_EQ(run.Texts(), (std::vector<std::string>{
-                             "Initializing the panel for downloading firmware...",
-                             "DownLoading the firmware...", "Verifying the downloaded firmware .",
-                             "Verifying the downloaded firmware ..",
-                             "Verifying the downloaded firmware ...", "Restarting the panel...",
-                             "Downloading Completed Successfully"}));
-  std::vector<int32_t> percents;
-  for (const TransferNotification& note : run.notes) {
-    if (note.state.text == "DownLoading the firmware..." &&
-        (percents.empty() || percents.back() != note.state.percent)) {
-      percents.push_back(note.state.percent);
-    }
-  }
-  EXPECT_EQ(percents, (std::vector<int32_t>{0, 41, 83, 100}));
+  EXPECT_EQ(run.Texts(),
+            (std::vector<std::string>{
+                "Initializing the panel for downloading firmware...", "DownLoading the firmware...",
+                "Verifying the downloaded firmware .", "Verifying the downloaded firmware ..",
+                "Verifying the downloaded firmware ...", "Restarting the panel...",
+                "Downloading Completed Successfully"}));
   EXPECT_EQ(clock_.Waits(), (std::vector<uint32_t>{500, 2000, 1000, 1000, 1000}));
   EXPECT_EQ(Sim().Panel().Firmware().letter, 'C');
   EXPECT_FALSE(Sim().Panel().InLoader());
@@ -52,13 +34,12 @@ TEST_F(FirmwareTest, PanelImageOf120Bytes) {
 TEST_F(FirmwareTest, MultiplexerImageOf101Bytes) {
   UseMultiplexer({});
   SetBaudRateSetting(kSinglePanelBaudRate);
-  const auto file = ImageFile("mux.hex", sim::MakeMultiplexerFirmwareHeader('D', 1), 101);
+  const auto file = ImageFile(sim::MakeMultiplexerFirmwareHeader('D', 1), 101);
   const TransferRun run = Run(operation::kMuxFirmware, nullptr, file.string());
   EXPECT_TRUE(run.finished);
   EXPECT_TRUE(run.Errors().empty());
   const std::vector<Bytes> blocks = Logged("<-", 0xBD);
-  EXPECT_EQ(FirmwareBlocks(blocks),
-            (std::vector<std::vector<int>>{{0, 1, 50}, {1, 0, 50}, {2, 2, 2}}));
+  EXPECT_EQ(Fields(blocks), (Blocks{{0, 1, 50}, {1, 0, 50}, {2, 2, 2}}));
   ASSERT_EQ(blocks.size(), 3u);
   EXPECT_EQ(blocks[2][9], 0xFF);  // the padding of the odd image
   EXPECT_EQ(run.Texts(), (std::vector<std::string>{
@@ -71,10 +52,10 @@ TEST_F(FirmwareTest, MultiplexerImageOf101Bytes) {
 }
 
 TEST_F(FirmwareTest, PanelBehindAMultiplexerIsReachedThroughItsPort) {
-  UseMultiplexer({{3, {}}});
+  UseMultiplexer({{3, kModelOv200}});
   TOvProject project = NewMultiPanelProject({{3, kModelOv200}});
   SetBaudRateSetting(kMultiplexerBaudRate);
-  const auto file = ImageFile("Ov200D2.hex", sim::MakePanelFirmwareHeader(1, 'D', 2), 60);
+  const auto file = ImageFile(sim::MakePanelFirmwareHeader(1, 'D', 2), 60);
   EXPECT_TRUE(Run(operation::kPanelFirmware, &project, file.string()).finished);
   std::vector<int> ports;
   for (const Bytes& frame : Logged("<-", 0xC1)) {
@@ -104,17 +85,30 @@ TEST_F(FirmwareTest, Failures) {
     std::vector<std::string> errors;
   };
   const std::vector<Case> cases = {
-      {"missing file", operation::kPanelFirmware, [] { return "/nonexistent/Ov200.hex"; }, 3,
+      {"missing file",
+       operation::kPanelFirmware,
+       [] { return "/nonexistent/Ov200.hex"; },
+       3,
        {"No such file or directory"}},
-      {"corrupted file", operation::kPanelFirmware, corrupt, 3,
+      {"corrupted file",
+       operation::kPanelFirmware,
+       corrupt,
+       3,
        {com + "Error Z003: The file may be corrupted"}},
-      {"multiplexer image under 50 bytes", operation::kMuxFirmware, shortImage, 3,
+      {"multiplexer image under 50 bytes",
+       operation::kMuxFirmware,
+       shortImage,
+       3,
        {com + "Error Z003: The file may be corrupted"}},
-      {"loader never answers", operation::kPanelFirmware,
-       [this] { return ImageFile("a.hex", sim::MakePanelFirmwareHeader(1, 'C', 1), 120); }, 1000,
+      {"loader never answers",
+       operation::kPanelFirmware,
+       [this] { return ImageFile(sim::MakePanelFirmwareHeader(1, 'C', 1), 120); },
+       1000,
        {com + kTimeoutText}},
-      {"firmware of another model", operation::kPanelFirmware,
-       [this] { return ImageFile("b.hex", sim::MakePanelFirmwareHeader(4, 'C', 1), 120); }, 3,
+      {"firmware of another model",
+       operation::kPanelFirmware,
+       [this] { return ImageFile(sim::MakePanelFirmwareHeader(4, 'C', 1), 120); },
+       3,
        {com + "Error C016: The firmware being loaded into the panel does not match the panel "
               "type"}},
   };
@@ -131,7 +125,7 @@ TEST_F(FirmwareTest, Failures) {
   // A cancel between two blocks ends the upgrade without a word.
   UsePanel(kModelOv200);
   TOvProject project = NewProject(kModelOv200);
-  const auto file = ImageFile("c.hex", sim::MakePanelFirmwareHeader(1, 'C', 1), 120);
+  const auto file = ImageFile(sim::MakePanelFirmwareHeader(1, 'C', 1), 120);
   const TransferRun run =
       Run(operation::kPanelFirmware, &project, file.string(),
           CancelWhen([](const TransferJobState& s) { return s.percent == 41; }));

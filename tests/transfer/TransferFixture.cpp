@@ -1,37 +1,21 @@
 #include "tests/transfer/TransferFixture.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "link/BaudRate.h"
 #include "link/Crc16.h"
 #include "link/Protocol.h"
-#include "plchost/PlcDriver.h"
 #include "tests/support/TestPaths.h"
 #include "transfer/NotificationQueue.h"
 #include "transfer/TransferWorker.h"
 #include "view/DocumentBinding.h"
 
 namespace orvane::testing {
+namespace {
 
 namespace fs = std::filesystem;
-
-void TransferTest::InstallDriverImages() {
-  const fs::path folder = DriverDir();
-  std::string error;
-  const auto write = [&](const char* name, sim::ImageKind kind, uint8_t manufacturer,
-                         uint8_t model, char revision, size_t length) {
-    const sim::StandInHeader header =
-        sim::MakeDriverHeader(kind, manufacturer, model, revision, name);
-    ASSERT_TRUE(sim::WriteStandInFile(folder / name, header, length, sim::DefaultFormat(kind),
-                                      sim::DefaultStartAddress(kind), error))
-        << error;
-  };
-  write("BriskoPanel.plx", sim::ImageKind::PanelDriver, 1, 4, 'C', 100);
-  write("BriskoPanel.plc", sim::ImageKind::MultiplexerDriver, 1, 4, 'C', 120);
-  write("multiplexer.plx", sim::ImageKind::PanelBehindMultiplexerDriver, 0, 0, 'A', 80);
-}
-
-namespace {
+namespace p = protocol;
 
 class HookSink : public TransferSink {
  public:
@@ -49,26 +33,35 @@ class HookSink : public TransferSink {
   NotificationHook hook_;
 };
 
-Bytes ParseHex(const std::string& text) {
-  Bytes bytes;
-  std::istringstream in(text);
-  std::string pair;
-  while (in >> pair && pair.size() == 2 && std::isxdigit(static_cast<unsigned char>(pair[0]))) {
-    bytes.push_back(static_cast<uint8_t>(std::stoi(pair, nullptr, 16)));
+// The values of the progress notifications, repeats left out.
+template <typename Field>
+auto ProgressValues(const std::vector<TransferNotification>& notes, Field field) {
+  std::vector<std::decay_t<decltype(field(notes.front().state))>> values;
+  for (const TransferNotification& note : notes) {
+    if (note.notice == TransferNotice::Progress &&
+        (values.empty() || values.back() != field(note.state))) {
+      values.push_back(field(note.state));
+    }
   }
-  return bytes;
+  return values;
+}
+
+TOvMessage& AddMessage(TOvPanel& panel, int32_t number, bool plc, const std::string& text) {
+  TOvMessage message(&panel);
+  message.number = number;
+  message.isPlcMessage = plc ? 1 : 0;
+  message.text = text;
+  return panel.AddMessage(std::move(message));
 }
 
 }  // namespace
 
-void RecordingClock::Wait_ms(uint32_t duration_ms) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  waits_.push_back(duration_ms);
-}
-
-std::vector<uint32_t> RecordingClock::Waits() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return waits_;
+Blocks Fields(const std::vector<Bytes>& frames, size_t offset, size_t count) {
+  Blocks fields;
+  for (const Bytes& frame : frames) {
+    fields.emplace_back(frame.begin() + offset, frame.begin() + offset + count);
+  }
+  return fields;
 }
 
 std::vector<std::string> TransferRun::Errors() const {
@@ -82,25 +75,18 @@ std::vector<std::string> TransferRun::Errors() const {
 }
 
 std::vector<int32_t> TransferRun::Stages() const {
-  std::vector<int32_t> stages;
-  for (const TransferNotification& note : notes) {
-    if (note.notice == TransferNotice::Progress && note.state.stage != 0 &&
-        (stages.empty() || stages.back() != note.state.stage)) {
-      stages.push_back(note.state.stage);
-    }
-  }
+  std::vector<int32_t> stages = ProgressValues(notes, [](const auto& s) { return s.stage; });
+  std::erase(stages, 0);
   return stages;
 }
 
 std::vector<std::string> TransferRun::Texts() const {
-  std::vector<std::string> texts;
-  for (const TransferNotification& note : notes) {
-    if (note.notice == TransferNotice::Progress &&
-        (texts.empty() || texts.back() != note.state.text)) {
-      texts.push_back(note.state.text);
-    }
-  }
-  return texts;
+  return ProgressValues(notes, [](const auto& s) { return s.text; });
+}
+
+bool TransferRun::HasStage(int32_t stage) const {
+  const std::vector<int32_t> stages = Stages();
+  return std::find(stages.begin(), stages.end(), stage) != stages.end();
 }
 
 NotificationHook CancelWhen(std::function<bool(const TransferJobState&)> when) {
@@ -112,15 +98,14 @@ NotificationHook CancelWhen(std::function<bool(const TransferJobState&)> when) {
 }
 
 std::optional<sim::Bytes> StatusFamilyPatch::Answer(std::span<const uint8_t> frame) {
-  if (frame[protocol::kCodeOffset] == protocol::kSwitchPort) {
-    routed_ = frame[protocol::kPayloadOffset];
+  if (frame[p::kCodeOffset] == p::kSwitchPort) {
+    routed_ = frame[p::kPayloadOffset];
   }
   std::optional<sim::Bytes> reply = inner_->Answer(frame);
-  if (reply && frame[protocol::kCodeOffset] == protocol::kStatusId && routed_ == port_ &&
-      (*reply)[protocol::kCodeOffset] == protocol::kStatusReply) {
+  if (reply && routed_ == port_ && (*reply)[p::kCodeOffset] == p::kStatusReply) {
     sim::Bytes& bytes = *reply;
-    bytes[protocol::kPayloadOffset] = 'X';
-    const size_t length = bytes[protocol::kLengthOffset];
+    bytes[p::kPayloadOffset] = 'X';
+    const size_t length = bytes[p::kLengthOffset];
     const uint16_t crc = CalcCrc16(std::span<const uint8_t>(bytes).subspan(1, length - 2));
     bytes[length - 1] = static_cast<uint8_t>(crc & 0xFF);
     bytes[length] = static_cast<uint8_t>(crc >> 8);
@@ -129,7 +114,8 @@ std::optional<sim::Bytes> StatusFamilyPatch::Answer(std::span<const uint8_t> fra
 }
 
 TransferTest::TransferTest()
-    : install_("transfer", false), catalog_(install_.Dir() / "dll"),
+    : install_("transfer", false),
+      catalog_(install_.Dir() / "dll"),
       savedBaudRate_(BaudRateSetting()) {
   InstallDriverImages();
   catalog_.ScanDrivers();
@@ -140,13 +126,34 @@ TransferTest::~TransferTest() {
   SetBaudRateSetting(savedBaudRate_);
 }
 
+void TransferTest::InstallDriverImages() {
+  using sim::ImageKind;
+  const auto write = [this](const char* name, ImageKind kind, uint8_t plc, size_t length) {
+    const sim::StandInHeader header = sim::MakeDriverHeader(kind, plc, 4 * plc, 'C', name);
+    std::string error;
+    ASSERT_TRUE(sim::WriteStandInFile(DriverDir() / name, header, length, sim::DefaultFormat(kind),
+                                      sim::DefaultStartAddress(kind), error))
+        << error;
+  };
+  write("BriskoPanel.plx", ImageKind::PanelDriver, 1, 100);
+  write("BriskoPanel.plc", ImageKind::MultiplexerDriver, 1, 120);
+  write("multiplexer.plx", ImageKind::PanelBehindMultiplexerDriver, 0, 80);
+}
+
+fs::path TransferTest::ImageFile(const sim::StandInHeader& header, size_t length) {
+  const fs::path path = MakeTempDir("transfer-image") / "image.hex";
+  std::string error;
+  EXPECT_TRUE(sim::WriteStandInFile(path, header, length, sim::DefaultFormat(header.kind),
+                                    sim::DefaultStartAddress(header.kind), error))
+      << error;
+  return path;
+}
+
 void TransferTest::UseDevice(std::unique_ptr<sim::SimulatedDevice> device) {
   ports_.reset();
   sim_ = std::make_unique<sim::InProcessSimulator>(std::move(device));
-  {
-    std::lock_guard<std::mutex> lock(logMutex_);
-    log_.clear();
-  }
+  std::lock_guard<std::mutex> lock(logMutex_);
+  log_.clear();
   sim_->SetLog([this](const std::string& line) {
     std::lock_guard<std::mutex> lock(logMutex_);
     log_.push_back(line);
@@ -155,16 +162,14 @@ void TransferTest::UseDevice(std::unique_ptr<sim::SimulatedDevice> device) {
 }
 
 void TransferTest::UsePanel(int model, char firmwareLetter) {
-  sim::PanelSettings settings;
-  settings.model = model;
-  settings.firmwareLetter = firmwareLetter;
-  UseDevice(std::make_unique<sim::SimulatedPanel>(settings));
+  UseDevice(std::make_unique<sim::SimulatedPanel>(
+      sim::PanelSettings{.model = model, .firmwareLetter = firmwareLetter}));
 }
 
-void TransferTest::UseMultiplexer(const std::vector<std::pair<int, sim::PanelSettings>>& panels) {
+void TransferTest::UseMultiplexer(const std::vector<std::pair<int, int>>& portModels) {
   auto multiplexer = std::make_unique<sim::SimulatedMultiplexer>();
-  for (const auto& [port, settings] : panels) {
-    multiplexer->AttachPanel(port, settings);
+  for (const auto& [port, model] : portModels) {
+    multiplexer->AttachPanel(port, {.model = model});
   }
   UseDevice(std::move(multiplexer));
 }
@@ -173,11 +178,16 @@ std::vector<Bytes> TransferTest::Logged(const std::string& direction, int code) 
   std::lock_guard<std::mutex> lock(logMutex_);
   std::vector<Bytes> frames;
   for (const std::string& line : log_) {
-    if (line.rfind(direction + " ", 0) == 0) {
-      Bytes frame = ParseHex(line.substr(direction.size() + 1));
-      if (code < 0 || (frame.size() > protocol::kCodeOffset && frame[protocol::kCodeOffset] == code)) {
-        frames.push_back(std::move(frame));
-      }
+    if (line.rfind(direction + " ", 0) != 0) {
+      continue;
+    }
+    Bytes frame;
+    std::istringstream in(line.substr(direction.size()));
+    for (std::string pair; in >> pair && pair.size() == 2 && std::isxdigit(pair[0]) != 0;) {
+      frame.push_back(static_cast<uint8_t>(std::stoi(pair, nullptr, 16)));
+    }
+    if (code < 0 || frame.at(p::kCodeOffset) == code) {
+      frames.push_back(std::move(frame));
     }
   }
   return frames;
@@ -191,14 +201,13 @@ bool TransferTest::LogHas(const std::string& line) const {
 TOvProject TransferTest::NewProject(int32_t model) {
   TOvProject project;
   AddFirstPanel(project, model);
-  const std::vector<DriverEntry>& entries = catalog_.Entries();
-  EXPECT_TRUE(BindNewProject(project, entries, 0, ui_));
+  EXPECT_TRUE(BindNewProject(project, catalog_.Entries(), 0, ui_));
   return project;
 }
 
 TOvProject TransferTest::NewMultiPanelProject(
     const std::vector<std::pair<int32_t, int32_t>>& portModels) {
-  TOvProject project = NewProject(portModels.front().second);
+  TOvProject project = NewProject(kModelOv200);
   project.systemMode = kMultiPanelSystem;
   project.panels.clear();
   project.portTable.Clear(kFirstPort);
@@ -220,17 +229,7 @@ void TransferTest::SetAddress(TOvProject& project, TOvTag& tag, const std::strin
   tag.addressText = driver.AddressText(address);
 }
 
-TOvMessage& TransferTest::AddMessage(TOvPanel& panel, int32_t number, bool plc,
-                                     const std::string& text) {
-  TOvMessage message(&panel);
-  message.number = number;
-  message.isPlcMessage = plc ? 1 : 0;
-  message.text = text;
-  return panel.AddMessage(std::move(message));
-}
-
 void TransferTest::FillTextPanel(TOvProject& project, TOvPanel& panel) {
-  const std::string item1(4, kItem1Marker);
   SetAddress(project, panel.keysLeds.ledWord, "B3:1");
   SetAddress(project, panel.keysLeds.buttonWord, "B3:2");
   panel.keysLeds.ledMode = {1, 2, 0, 1, 0};
@@ -238,7 +237,8 @@ void TransferTest::FillTextPanel(TOvProject& project, TOvPanel& panel) {
   for (size_t line = 0; line < panel.LineRegistersInUse(); ++line) {
     SetAddress(project, panel.lineRegisters[line], "N7:" + std::to_string(line));
   }
-  SetAddress(project, AddMessage(panel, 3, true, "Speed " + item1 + " rpm").item1, "N7:10");
+  TOvMessage& speed = AddMessage(panel, 3, true, "Speed " + std::string(4, kItem1Marker) + " rpm");
+  SetAddress(project, speed.item1, "N7:10");
   TOvMessage& temperature = AddMessage(panel, 7, true, "Temp " + std::string(3, kItem2Marker));
   SetAddress(project, temperature.item2, "N7:12", kDataTypeBcd16);
   AddMessage(panel, 256, false, "Setup").isFolder = 1;
@@ -269,9 +269,8 @@ TOvProject TransferTest::FullProject(int32_t model) {
     panel.localPassword = 4321;
     SetAddress(project, panel.passwordRegister, "N7:30");
     SetAddress(project, panel.annunciatorWord, "B3:5");
-    TOvMessage& speed = panel.messages.front();
-    speed.item1.passwordProtected = true;
-    speed.item1.passwordIsLocal = false;
+    panel.messages.front().item1.passwordProtected = true;
+    panel.messages.front().item1.passwordIsLocal = false;
   }
   return project;
 }
@@ -285,13 +284,8 @@ TransferRun TransferTest::Run(int32_t operation, TOvProject* project, const std:
   TransferWorker worker;
   EXPECT_TRUE(worker.Start(job, TransferServices{ui_, clock_, &catalog_}));
   worker.Wait();
-  TransferRun run;
-  run.notes = sink.queue.Drain();
-  run.finished = job.IsFinished();
-  EXPECT_FALSE(run.notes.empty());
-  if (!run.notes.empty()) {
-    EXPECT_EQ(run.notes.back().notice, TransferNotice::Ended);
-  }
+  TransferRun run{sink.queue.Drain(), job.IsFinished()};
+  EXPECT_EQ(run.notes.back().notice, TransferNotice::Ended);
   return run;
 }
 
@@ -299,20 +293,6 @@ TransferRun TransferTest::Write(TOvProject& project, const NotificationHook& hoo
   SetBaudRateSetting(project.systemMode == kMultiPanelSystem ? kMultiplexerBaudRate
                                                              : kSinglePanelBaudRate);
   return Run(operation::kWriteProject, &project, {}, hook);
-}
-
-TransferRun TransferTest::Read(TOvProject& project, const NotificationHook& hook) {
-  return Run(operation::kReadProject, &project, {}, hook);
-}
-
-fs::path TransferTest::ImageFile(const std::string& name, const sim::StandInHeader& header,
-                                 size_t length) {
-  const fs::path path = MakeTempDir("transfer-image") / name;
-  std::string error;
-  EXPECT_TRUE(sim::WriteStandInFile(path, header, length, sim::DefaultFormat(header.kind),
-                                    sim::DefaultStartAddress(header.kind), error))
-      << error;
-  return path;
 }
 
 }  // namespace orvane::testing

@@ -1,10 +1,9 @@
 // The transfer tests' world: an install directory with the SLC 500 driver
 // and stand-in driver images, an in-process simulated device, projects on
-// the real driver, and a transfer run on the worker thread with every
+// the real driver, and operations run on the worker thread with every
 // notification recorded.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -23,20 +22,34 @@
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestInstall.h"
 #include "transfer/TOvProjectHelper.h"
-#include "transfer/TransferJob.h"
 
 namespace orvane::testing {
 
 using Bytes = std::vector<uint8_t>;
+using Blocks = std::vector<std::vector<int>>;
+
+inline constexpr const char* kTimeoutText =
+    "Error C009: Time out Error.\n\nMake sure Panel is in Setup Mode.\nTo enter Setup Mode, "
+    "press the up and down arrow keys\nsimultaneously.";
+
+/// Sequence, phase and count of block frames, or count fields from the
+/// offset on.
+Blocks Fields(const std::vector<Bytes>& frames, size_t offset = 5, size_t count = 3);
 
 /// Records the waits instead of sleeping.
 class RecordingClock : public TransferClock {
  public:
-  void Wait_ms(uint32_t duration_ms) override;
-  std::vector<uint32_t> Waits() const;
+  void Wait_ms(uint32_t duration_ms) override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    waits_.push_back(duration_ms);
+  }
+  std::vector<uint32_t> Waits() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return waits_;
+  }
 
  private:
-  mutable std::mutex mutex_;
+  std::mutex mutex_;
   std::vector<uint32_t> waits_;
 };
 
@@ -46,22 +59,21 @@ struct TransferRun {
   bool finished = false;
 
   std::vector<std::string> Errors() const;
-  /// Stages of the progress notifications, 0 and repeats left out.
+  /// Stages and texts of the progress notifications, repeats (and stage 0)
+  /// left out.
   std::vector<int32_t> Stages() const;
-  /// Texts of the progress notifications, repeats left out.
   std::vector<std::string> Texts() const;
+  bool HasStage(int32_t stage) const;
 };
 
-/// Called on the worker's thread for every notification, before it is
+/// Runs on the worker's thread for every notification before it is
 /// recorded: the place to cancel at an exact point.
 using NotificationHook = std::function<void(TransferJob&, const TransferNotification&)>;
-/// A hook that cancels at the first progress notification for which
-/// when() holds.
+/// Cancels at the first progress notification for which when() holds.
 NotificationHook CancelWhen(std::function<bool(const TransferJobState&)> when);
 
 /// Rewrites the family byte of status replies while the device is routed
-/// to one port (0: the device on the line itself), so it reports a type no
-/// panel has.
+/// to one port (0: the device on the line), so it reports no known type.
 class StatusFamilyPatch : public sim::SimulatedDevice {
  public:
   StatusFamilyPatch(std::unique_ptr<sim::SimulatedDevice> inner, int port)
@@ -82,44 +94,40 @@ class TransferTest : public ::testing::Test {
 
   void UseDevice(std::unique_ptr<sim::SimulatedDevice> device);
   void UsePanel(int model, char firmwareLetter = 'B');
-  void UseMultiplexer(const std::vector<std::pair<int, sim::PanelSettings>>& panels);
+  /// A multiplexer with panels of the models on the ports.
+  void UseMultiplexer(const std::vector<std::pair<int, int>>& portModels);
   sim::InProcessSimulator& Sim() { return *sim_; }
-  /// Frames the device received ("<-") or sent ("->"), in order; only
-  /// those with the message code when code is not negative.
+  /// Frames the device received ("<-") or sent ("->"), with the message
+  /// code unless code is negative.
   std::vector<Bytes> Logged(const std::string& direction, int code = -1) const;
   bool LogHas(const std::string& line) const;
 
-  /// A project bound to the SLC 500 driver with its default attributes and
-  /// one panel of the model.
+  /// A panel driver of exactly 100 bytes, the multiplexer's driver and the
+  /// driver behind a multiplexer, written anew into the install.
+  void InstallDriverImages();
+  std::filesystem::path DriverDir() const { return install_.Dir() / "driver"; }
+  std::filesystem::path ImageFile(const sim::StandInHeader& header, size_t length);
+
+  /// Bound to the SLC 500 driver with its default attributes.
   TOvProject NewProject(int32_t model);
-  /// The same as a multi-panel system with panels of the models on the
-  /// ports.
   TOvProject NewMultiPanelProject(const std::vector<std::pair<int32_t, int32_t>>& portModels);
-  /// A project with messages, keys, LEDs and line registers in use; model 3
-  /// adds passwords and the annunciator, model 5 is set point entries.
+  /// Messages, keys, LEDs and line registers in use; model 3 adds the
+  /// passwords and the annunciator, model 5 is set point entries.
   TOvProject FullProject(int32_t model);
-  /// Fills a panel of a project with PLC messages 3 and 7, a folder with a
-  /// local message, LEDs, keys and line registers.
+  /// PLC messages 3 and 7, a folder with a local message, LEDs, keys and
+  /// line registers.
   void FillTextPanel(TOvProject& project, TOvPanel& panel);
-  /// The address validated by the driver, as an address field stores it.
   void SetAddress(TOvProject& project, TOvTag& tag, const std::string& text,
                   uint32_t dataType = kDataTypeBinary16);
-  TOvMessage& AddMessage(TOvPanel& panel, int32_t number, bool plc, const std::string& text);
 
-  /// Runs one operation on the worker thread and waits for it.
+  /// Runs one operation on the worker thread and waits for its end.
   TransferRun Run(int32_t operation, TOvProject* project, const std::string& file = {},
                   const NotificationHook& hook = nullptr);
+  /// A write at the system's baud rate, and a read.
   TransferRun Write(TOvProject& project, const NotificationHook& hook = nullptr);
-  TransferRun Read(TOvProject& project, const NotificationHook& hook = nullptr);
-
-  /// A stand-in image file in the test's folder.
-  std::filesystem::path ImageFile(const std::string& name, const sim::StandInHeader& header,
-                                  size_t length);
-  /// The install's driver folder, and its stand-in images written anew: a
-  /// panel driver of exactly 100 bytes (two data blocks and an empty end
-  /// block), the multiplexer's driver and the driver behind a multiplexer.
-  std::filesystem::path DriverDir() const { return install_.Dir() / "driver"; }
-  void InstallDriverImages();
+  TransferRun Read(TOvProject& project, const NotificationHook& hook = nullptr) {
+    return Run(operation::kReadProject, &project, {}, hook);
+  }
 
   TestInstall install_;
   DriverCatalog catalog_;
@@ -133,10 +141,5 @@ class TransferTest : public ::testing::Test {
   std::vector<std::string> log_;
   int savedBaudRate_ = 0;
 };
-
-/// The standard reply texts of the link, for expectations.
-inline constexpr const char* kTimeoutText =
-    "Error C009: Time out Error.\n\nMake sure Panel is in Setup Mode.\nTo enter Setup Mode, "
-    "press the up and down arrow keys\nsimultaneously.";
 
 }  // namespace orvane::testing
