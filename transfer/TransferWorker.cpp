@@ -42,7 +42,9 @@ bool TransferWorker::IsRunning() const {
 }
 
 void TransferWorker::Cancel() {
-  if (job_ != nullptr && thread_.joinable()) {
+  // A job whose operation has ended keeps its flag clear, so that the
+  // owner may run it again.
+  if (job_ != nullptr && IsRunning()) {
     job_->RequestCancel();
   }
   Wait();

@@ -19,6 +19,7 @@ void RunTransferOperation(TransferJob& job, const TransferServices& services);
 
 /// Owns at most one thread at a time. The job, its project, the sink and
 /// the services must outlive the thread (Cancel or Wait before they go).
+/// Start, Cancel and Wait belong to the owner's thread.
 class TransferWorker {
  public:
   TransferWorker() = default;
@@ -34,10 +35,10 @@ class TransferWorker {
   bool Start(TransferJob& job, const TransferServices& services);
   /// Whether a thread was started and has not yet ended.
   bool IsRunning() const;
-  /// Sets the job's cancel flag, then waits without time limit for the
-  /// thread to end (at once when none was started). The operation sees the
-  /// flag at its cancel points; a link read under way finishes first (up to
-  /// its time-out).
+  /// Sets the job's cancel flag while its operation runs, then waits
+  /// without time limit for the thread to end (at once when none was
+  /// started). The operation sees the flag at its cancel points; a link
+  /// read under way finishes first (up to its time-out).
   void Cancel();
   /// Waits without time limit for the thread to end, without cancelling.
   void Wait();

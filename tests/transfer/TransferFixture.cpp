@@ -152,8 +152,10 @@ fs::path TransferTest::ImageFile(const sim::StandInHeader& header, size_t length
 void TransferTest::UseDevice(std::unique_ptr<sim::SimulatedDevice> device) {
   ports_.reset();
   sim_ = std::make_unique<sim::InProcessSimulator>(std::move(device));
-  std::lock_guard<std::mutex> lock(logMutex_);
-  log_.clear();
+  {
+    std::lock_guard<std::mutex> lock(logMutex_);
+    log_.clear();
+  }
   sim_->SetLog([this](const std::string& line) {
     std::lock_guard<std::mutex> lock(logMutex_);
     log_.push_back(line);
