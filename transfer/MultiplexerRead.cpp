@@ -103,13 +103,13 @@ bool TOvProjectHelper::ReadMultiplexer(TOvXComm& link) {
     job_.DoneEvent().Set();
     return false;
   }
-  SetStage(stage::kPanelDone);
+  SetStage(stages::kPanelDone);
   return true;
 }
 
 bool TOvProjectHelper::ReadMuxPlcAttributes(TOvXComm& link) {
   TraceNote(texts::trace::kReadMuxPlcAttributes);
-  SetStage(stage::kWritingPlcAttributes);
+  SetStage(stages::kWritingPlcAttributes);
   MuxPlcAttrCollector collector;
   TOvReadMuxPlcAttrCmd start(p::kPhaseStart, 0);
   std::unique_ptr<TOvXResp> reply = link.Transact(start);
@@ -138,7 +138,7 @@ bool TOvProjectHelper::ReadMuxPlcAttributes(TOvXComm& link) {
   }
   std::vector<unsigned char>& bytes = project_->plc.attributeBytes;
   bytes.insert(bytes.end(), collector.Block().begin(), collector.Block().end());
-  SetStage(stage::kPlcAttributesWritten);
+  SetStage(stages::kPlcAttributesWritten);
   return true;
 }
 

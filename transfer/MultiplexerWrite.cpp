@@ -130,13 +130,13 @@ bool TOvProjectHelper::WriteMultiplexer(TOvXComm& link) {
     return false;
   }
   job_.SetPercent(100);
-  SetStage(stage::kPanelDone);
+  SetStage(stages::kPanelDone);
   return true;
 }
 
 bool TOvProjectHelper::WriteMuxPlcAttributes(TOvXComm& link) {
   TraceNote(texts::trace::kWritePlcAttributes);
-  job_.SetStage(stage::kWritingPlcAttributes);
+  job_.SetStage(stages::kWritingPlcAttributes);
   Post();
   const EncodedStream stream = EncodePlcAttributes(project_->plc, PlcAttributeForm::MuxStream);
   if (!stream.Ok()) {
@@ -146,7 +146,7 @@ bool TOvProjectHelper::WriteMuxPlcAttributes(TOvXComm& link) {
   if (!SendWriteBlocks(link, protocol::kWriteMuxPlcAttributes, stream.bytes, false, nullptr)) {
     return false;
   }
-  job_.SetStage(stage::kPlcAttributesWritten);
+  job_.SetStage(stages::kPlcAttributesWritten);
   Post();
   return true;
 }

@@ -81,14 +81,14 @@ bool TOvProjectHelper::CheckMuxStatus(TOvXComm& link, std::unique_ptr<TOvXResp>&
 }
 
 bool TOvProjectHelper::ClearMemory(TOvXComm& link) {
-  job_.SetStage(stage::kClearingMemory);
+  job_.SetStage(stages::kClearingMemory);
   SetStatusText(strings::kClearingTheMemory);
   TOvClrMemCmd command;
   if (!Accept(link.Transact(command))) {
     return false;
   }
   job_.SetText(texts::kMemoryCleared);
-  job_.SetStage(stage::kMemoryCleared);
+  job_.SetStage(stages::kMemoryCleared);
   Post();
   return true;
 }

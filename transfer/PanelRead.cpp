@@ -115,7 +115,7 @@ void TOvProjectHelper::FinishRead() {
   job_.SetPercent(100);
   job_.SetFinished(true);
   Wait_ms(kFinalStageDelay_ms);
-  SetStage(stage::kReadFinished);
+  SetStage(stages::kReadFinished);
 }
 
 bool TOvProjectHelper::ReadPanel(TOvXComm& link) {
@@ -127,13 +127,13 @@ bool TOvProjectHelper::ReadPanel(TOvXComm& link) {
   }
   CurrentPanel()->ResolveTagTable(tagTable_);
   tagTable_.clear();
-  SetStage(stage::kPanelDone);
+  SetStage(stages::kPanelDone);
   return true;
 }
 
 bool TOvProjectHelper::ReadSystemAttributes(TOvXComm& link) {
   TraceNote(texts::trace::kReadSystemAttributes);
-  SetStage(stage::kReadingSystemAttributes);
+  SetStage(stages::kReadingSystemAttributes);
   if (Cancelled()) {
     return false;
   }
@@ -159,7 +159,7 @@ bool TOvProjectHelper::ReadMessages(TOvXComm& link) {
       return false;
     }
   }
-  SetStage(stage::kReadingMessages);
+  SetStage(stages::kReadingMessages);
   TOvPanel& panel = *CurrentPanel();
   for (int request = 0; request <= kLastMessageRequest; ++request) {
     if (Cancelled()) {
@@ -187,16 +187,16 @@ bool TOvProjectHelper::ReadMessages(TOvXComm& link) {
       panel.AddMessage(std::move(read));
     }
     job_.SetText(FormatText(texts::kReadingMessage, request));
-    SetStage(stage::kReadingMessageText);
+    SetStage(stages::kReadingMessageText);
   }
   job_.SetPercent(kMessagesReadPercent);
-  SetStage(stage::kMessagesDone);
+  SetStage(stages::kMessagesDone);
   return true;
 }
 
 bool TOvProjectHelper::ReadTags(TOvXComm& link, bool fullForm) {
   TraceNote(texts::trace::kReadTags);
-  SetStage(stage::kReadingTags);
+  SetStage(stages::kReadingTags);
   TagStreamCollector collector(TagListLimit(project_->systemMode, fullForm));
   TOvReadTagCmd start(p::kPhaseStart, 0);
   std::unique_ptr<TOvXResp> reply = link.Transact(start);
@@ -232,7 +232,7 @@ bool TOvProjectHelper::ReadTags(TOvXComm& link, bool fullForm) {
     ReportError(text);
     return false;
   }
-  SetStage(stage::kMapDataDone);
+  SetStage(stages::kMapDataDone);
   return true;
 }
 
@@ -253,7 +253,7 @@ bool TOvProjectHelper::RebuildTagList(const std::vector<uint8_t>& stream, bool f
 bool TOvProjectHelper::ReadPlcAttributes(TOvXComm& link) {
   TraceNote(texts::trace::kReadPlcAttributes);
   job_.SetPercent(kPlcAttributesReadingPercent);
-  SetStage(stage::kReadingPlcAttributes);
+  SetStage(stages::kReadingPlcAttributes);
   if (Cancelled()) {
     return false;
   }
@@ -273,7 +273,7 @@ bool TOvProjectHelper::ReadPlcAttributes(TOvXComm& link) {
     bytes.insert(bytes.end(), attributes->Block().begin(), attributes->Block().end());
   }
   job_.SetPercent(100);
-  SetStage(stage::kPlcAttributesRead);
+  SetStage(stages::kPlcAttributesRead);
   return true;
 }
 

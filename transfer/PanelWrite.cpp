@@ -66,7 +66,7 @@ void TOvProjectHelper::WriteProject() {
   job_.SetPercent(100);
   job_.SetFinished(true);
   Wait_ms(kFinalStageDelay_ms);
-  SetStage(stage::kWriteFinished);
+  SetStage(stages::kWriteFinished);
 }
 
 bool TOvProjectHelper::WritePanel(TOvXComm& link) {
@@ -132,7 +132,7 @@ bool TOvProjectHelper::WritePanel(TOvXComm& link) {
     return false;
   }
   job_.SetPercent(100);
-  SetStage(stage::kPanelDone);
+  SetStage(stages::kPanelDone);
   job_.DoneEvent().Reset();
   tagTable_.clear();
   return true;
@@ -140,7 +140,7 @@ bool TOvProjectHelper::WritePanel(TOvXComm& link) {
 
 bool TOvProjectHelper::WriteMessages(TOvXComm& link) {
   TraceNote(texts::trace::kWriteMessages);
-  job_.SetStage(stage::kWritingMessages);
+  job_.SetStage(stages::kWritingMessages);
   TOvPanel& panel = *CurrentPanel();
   for (size_t index = 0; index < panel.messages.size(); ++index) {
     if (Cancelled()) {
@@ -159,7 +159,7 @@ bool TOvProjectHelper::WriteMessages(TOvXComm& link) {
   if (!WriteSystemMessages(link)) {
     return false;
   }
-  SetStage(stage::kMessagesDone);
+  SetStage(stages::kMessagesDone);
   return true;
 }
 
@@ -220,12 +220,12 @@ bool TOvProjectHelper::WriteMapData(TOvXComm& link, const TOvTagTable& tags, boo
     return false;
   }
   job_.SetText(texts::kTagProgressStart);
-  job_.SetStage(stage::kWritingMapData);
+  job_.SetStage(stages::kWritingMapData);
   Post();
   if (!SendWriteBlocks(link, protocol::kWriteTags, stream.bytes, true, texts::kTagProgress)) {
     return false;
   }
-  job_.SetStage(stage::kMapDataDone);
+  job_.SetStage(stages::kMapDataDone);
   Post();
   return true;
 }
@@ -236,27 +236,27 @@ bool TOvProjectHelper::WriteSystemAttributes(TOvXComm& link) {
     AbortWrite(link);
     return false;
   }
-  job_.SetStage(stage::kWritingSystemAttributes);
+  job_.SetStage(stages::kWritingSystemAttributes);
   Post();
   TOvWriteSysAttrCmd command(*CurrentPanel());
   if (!Accept(link.Transact(command))) {
     return false;
   }
   progressDone_ += kSystemAttributeBytes;
-  job_.SetStage(stage::kSystemAttributesWritten);
+  job_.SetStage(stages::kSystemAttributesWritten);
   PostProgressPercent();
   return true;
 }
 
 bool TOvProjectHelper::DownloadDriver(TOvXComm& link, const std::vector<uint8_t>& image) {
   TraceNote(texts::trace::kLoadDriver);
-  job_.SetStage(stage::kDownloadingDriver);
+  job_.SetStage(stages::kDownloadingDriver);
   job_.SetText(texts::kDriverProgressStart);
   Post();
   if (!SendWriteBlocks(link, protocol::kLoadPlcDriver, image, false, nullptr)) {
     return false;
   }
-  job_.SetStage(stage::kDriverDownloaded);
+  job_.SetStage(stages::kDriverDownloaded);
   Post();
   return true;
 }
@@ -267,7 +267,7 @@ bool TOvProjectHelper::WritePlcAttributes(TOvXComm& link) {
     AbortWrite(link);
     return false;
   }
-  job_.SetStage(stage::kWritingPlcAttributes);
+  job_.SetStage(stages::kWritingPlcAttributes);
   Post();
   const TOvPlcInfo& plc = project_->plc;
   const bool multiPanel = project_->systemMode == kMultiPanelSystem;
@@ -290,7 +290,7 @@ bool TOvProjectHelper::WritePlcAttributes(TOvXComm& link) {
   }
   progressDone_ += static_cast<uint32_t>(plc.AttributeBlock().size()) + kPlcAttributeExtraBytes;
   job_.SetPercent(100);
-  job_.SetStage(stage::kPlcAttributesWritten);
+  job_.SetStage(stages::kPlcAttributesWritten);
   Post();
   return true;
 }

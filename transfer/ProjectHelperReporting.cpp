@@ -21,16 +21,16 @@ TOvProjectHelper::~TOvProjectHelper() = default;
 
 void TOvProjectHelper::RunOperation() {
   switch (job_.Operation()) {
-    case operation::kWriteProject:
+    case operations::kWriteProject:
       WriteProject();
       break;
-    case operation::kReadProject:
+    case operations::kReadProject:
       ReadProject();
       break;
-    case operation::kPanelFirmware:
+    case operations::kPanelFirmware:
       DownloadFirmware(job_.FilePath());
       break;
-    case operation::kMuxFirmware:
+    case operations::kMuxFirmware:
       DownloadMuxFirmware(job_.FilePath());
       break;
     default:

@@ -8,18 +8,18 @@
 namespace orvane {
 
 /// The long operations a worker runs (TransferJob::Operation).
-namespace operation {
+namespace operations {
 inline constexpr int32_t kWriteProject = 0;
 inline constexpr int32_t kReadProject = 1;
 inline constexpr int32_t kPanelFirmware = 2;
 inline constexpr int32_t kMuxFirmware = 3;
-}  // namespace operation
+}  // namespace operations
 
 /// Transfer stage codes. One panel write runs 1, 2, 11, 12, 7, 8, 3, 4, 9,
 /// 10, 5, 6, 18 and a whole write ends with 19; one panel read runs 13, 14,
 /// 17 (once per message request), 12, 21, 8, 15, 16, 18 and a whole read
 /// ends with 20.
-namespace stage {
+namespace stages {
 inline constexpr int32_t kClearingMemory = 1;
 inline constexpr int32_t kMemoryCleared = 2;
 inline constexpr int32_t kWritingSystemAttributes = 3;
@@ -47,6 +47,6 @@ inline constexpr int32_t kPanelDone = 18;
 inline constexpr int32_t kWriteFinished = 19;
 inline constexpr int32_t kReadFinished = 20;
 inline constexpr int32_t kReadingTags = 21;
-}  // namespace stage
+}  // namespace stages
 
 }  // namespace orvane

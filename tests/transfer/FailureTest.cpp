@@ -346,7 +346,7 @@ TEST_F(FailureTest, ClearAllPanelsGoesOnPastSilentPorts) {
   Sim().Multiplexer().Panel(4)->Memory().plcAttributes = {4, 0};
   SetBaudRateSetting(kMultiplexerBaudRate);
   TOvProject project = NewMultiPanelProject({{4, 1}});
-  TransferJob job(operation::kWriteProject, &project);
+  TransferJob job(operations::kWriteProject, &project);
   NotificationQueue queue;
   job.SetSink(&queue);
   TOvProjectHelper helper(job, TransferServices{ui_, clock_, &catalog_});

@@ -14,7 +14,7 @@ TEST_F(FirmwareTest, PanelImageOf120Bytes) {
   UsePanel(kModelOv200);
   const auto file = ImageFile(sim::MakePanelFirmwareHeader(1, 'C', 1), 120);
   TOvProject project = NewProject(kModelOv200);
-  const TransferRun run = Run(operation::kPanelFirmware, &project, file.string());
+  const TransferRun run = Run(operations::kPanelFirmware, &project, file.string());
   EXPECT_TRUE(run.finished);
   EXPECT_TRUE(run.Errors().empty());
   EXPECT_EQ(Fields(Logged("<-", 0xBD)), (Blocks{{0, 1, 0}, {1, 0, 50}, {2, 0, 50}, {3, 2, 20}}));
@@ -35,7 +35,7 @@ TEST_F(FirmwareTest, MultiplexerImageOf101Bytes) {
   UseMultiplexer({});
   SetBaudRateSetting(kSinglePanelBaudRate);
   const auto file = ImageFile(sim::MakeMultiplexerFirmwareHeader('D', 1), 101);
-  const TransferRun run = Run(operation::kMuxFirmware, nullptr, file.string());
+  const TransferRun run = Run(operations::kMuxFirmware, nullptr, file.string());
   EXPECT_TRUE(run.finished);
   EXPECT_TRUE(run.Errors().empty());
   const std::vector<Bytes> blocks = Logged("<-", 0xBD);
@@ -56,7 +56,7 @@ TEST_F(FirmwareTest, PanelBehindAMultiplexerIsReachedThroughItsPort) {
   TOvProject project = NewMultiPanelProject({{3, kModelOv200}});
   SetBaudRateSetting(kMultiplexerBaudRate);
   const auto file = ImageFile(sim::MakePanelFirmwareHeader(1, 'D', 2), 60);
-  EXPECT_TRUE(Run(operation::kPanelFirmware, &project, file.string()).finished);
+  EXPECT_TRUE(Run(operations::kPanelFirmware, &project, file.string()).finished);
   std::vector<int> ports;
   for (const Bytes& frame : Logged("<-", 0xC1)) {
     ports.push_back(frame[5]);
@@ -86,27 +86,27 @@ TEST_F(FirmwareTest, Failures) {
   };
   const std::vector<Case> cases = {
       {"missing file",
-       operation::kPanelFirmware,
+       operations::kPanelFirmware,
        [] { return "/nonexistent/Ov200.hex"; },
        3,
        {"No such file or directory"}},
       {"corrupted file",
-       operation::kPanelFirmware,
+       operations::kPanelFirmware,
        corrupt,
        3,
        {com + "Error Z003: The file may be corrupted"}},
       {"multiplexer image under 50 bytes",
-       operation::kMuxFirmware,
+       operations::kMuxFirmware,
        shortImage,
        3,
        {com + "Error Z003: The file may be corrupted"}},
       {"loader never answers",
-       operation::kPanelFirmware,
+       operations::kPanelFirmware,
        [this] { return ImageFile(sim::MakePanelFirmwareHeader(1, 'C', 1), 120); },
        1000,
        {com + kTimeoutText}},
       {"firmware of another model",
-       operation::kPanelFirmware,
+       operations::kPanelFirmware,
        [this] { return ImageFile(sim::MakePanelFirmwareHeader(4, 'C', 1), 120); },
        3,
        {com + "Error C016: The firmware being loaded into the panel does not match the panel "
@@ -127,7 +127,7 @@ TEST_F(FirmwareTest, Failures) {
   TOvProject project = NewProject(kModelOv200);
   const auto file = ImageFile(sim::MakePanelFirmwareHeader(1, 'C', 1), 120);
   const TransferRun run =
-      Run(operation::kPanelFirmware, &project, file.string(),
+      Run(operations::kPanelFirmware, &project, file.string(),
           CancelWhen([](const TransferJobState& s) { return s.percent == 41; }));
   EXPECT_FALSE(run.finished);
   EXPECT_TRUE(run.Errors().empty());

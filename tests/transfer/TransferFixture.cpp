@@ -294,7 +294,7 @@ TransferRun TransferTest::Run(int32_t operation, TOvProject* project, const std:
 TransferRun TransferTest::Write(TOvProject& project, const NotificationHook& hook) {
   SetBaudRateSetting(project.systemMode == kMultiPanelSystem ? kMultiplexerBaudRate
                                                              : kSinglePanelBaudRate);
-  return Run(operation::kWriteProject, &project, {}, hook);
+  return Run(operations::kWriteProject, &project, {}, hook);
 }
 
 }  // namespace orvane::testing

@@ -126,7 +126,7 @@ class TransferTest : public ::testing::Test {
   /// A write at the system's baud rate, and a read.
   TransferRun Write(TOvProject& project, const NotificationHook& hook = nullptr);
   TransferRun Read(TOvProject& project, const NotificationHook& hook = nullptr) {
-    return Run(operation::kReadProject, &project, {}, hook);
+    return Run(operations::kReadProject, &project, {}, hook);
   }
 
   TestInstall install_;

@@ -15,7 +15,7 @@ class HoldingSink : public TransferSink {
  public:
   explicit HoldingSink(TransferJob& job) : job_(job) {}
   void Post(const TransferNotification& note) override {
-    if (note.state.stage == stage::kWritingMessages && !reached.IsSet()) {
+    if (note.state.stage == stages::kWritingMessages && !reached.IsSet()) {
       reached.Set();
       while (!job_.IsCancelled()) {
         std::this_thread::yield();
@@ -36,7 +36,7 @@ TEST_F(WorkerTest, CancelWaitsForTheEndAndAnErrorLeavesTheJobReadyToRunAgain) {
   UsePanel(kModelOv200);
   SetBaudRateSetting(kSinglePanelBaudRate);
   TOvProject project = FullProject(kModelOv200);
-  TransferJob cancelled(operation::kWriteProject, &project);
+  TransferJob cancelled(operations::kWriteProject, &project);
   cancelled.SetPortName("COM1");
   HoldingSink holding(cancelled);
   cancelled.SetSink(&holding);
@@ -50,7 +50,7 @@ TEST_F(WorkerTest, CancelWaitsForTheEndAndAnErrorLeavesTheJobReadyToRunAgain) {
   EXPECT_EQ(holding.queue.Drain().back().notice, TransferNotice::Ended);
   EXPECT_TRUE(Sim().Panel().Memory().IsEmpty());
 
-  TransferJob job(operation::kWriteProject, &project);
+  TransferJob job(operations::kWriteProject, &project);
   job.SetPortName("COM1");
   NotificationQueue queue;
   job.SetSink(&queue);
@@ -65,7 +65,7 @@ TEST_F(WorkerTest, CancelWaitsForTheEndAndAnErrorLeavesTheJobReadyToRunAgain) {
   worker.Wait();
   EXPECT_TRUE(job.IsFinished());
   EXPECT_FALSE(job.DoneEvent().IsSet());
-  EXPECT_EQ(job.Stage(), stage::kWriteFinished);
+  EXPECT_EQ(job.Stage(), stages::kWriteFinished);
 }
 
 }  // namespace
