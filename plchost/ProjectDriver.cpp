@@ -20,8 +20,13 @@ constexpr int kMultiPanelApplicationType = 1;
 // address a field could hold passes.
 constexpr int kReadAccess = 1;
 
-// The address's current parsed form as the driver manager's record.
-DriverAddress RecordOf(const TOvTag& tag) {
+void TakeRecord(TOvTag& tag, DriverAddress& address) {
+  tag.SetPlcAddress(address.Record());
+}
+
+}  // namespace
+
+DriverAddress DriverAddressOf(const TOvTag& tag) {
   DriverAddress address;
   const PlcAddress record = tag.plcAddress();
   address.mapLength = static_cast<int>(tag.MapLength());
@@ -37,12 +42,6 @@ DriverAddress RecordOf(const TOvTag& tag) {
   address.bit = record.bit;
   return address;
 }
-
-void TakeRecord(TOvTag& tag, DriverAddress& address) {
-  tag.SetPlcAddress(address.Record());
-}
-
-}  // namespace
 
 bool SetDefaultAttributes(const PlcDriver& driver, TOvPlcInfo& info) {
   TempAttributeFile file;
@@ -116,7 +115,7 @@ int RevalidateAddresses(TOvProject& project, UserInterface& ui, const RefusedAdd
       if (tag.addressText.empty()) {
         return;
       }
-      DriverAddress address = RecordOf(tag);
+      DriverAddress address = DriverAddressOf(tag);
       if (driver.ValidateAddress(address, tag.addressText, kReadAccess,
                                  static_cast<int>(tag.dataType))) {
         TakeRecord(tag, address);
@@ -143,7 +142,7 @@ std::vector<std::string> ConvertAddresses(TOvProject& project, PlcDriver& newDri
       return;
     }
     const std::string oldText = tag.addressText;
-    DriverAddress address = RecordOf(tag);
+    DriverAddress address = DriverAddressOf(tag);
     if (newDriver.ValidateAddress(address, oldText, kReadAccess, static_cast<int>(tag.dataType))) {
       tag.addressText = newDriver.AddressText(address);
       TakeRecord(tag, address);

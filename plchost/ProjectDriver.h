@@ -38,6 +38,11 @@ std::vector<unsigned char> EditAttributeBytes(const PlcDriver& driver,
 /// changes the bytes the project takes them and true is returned.
 bool EditAttributes(TOvProject& project, UserInterface& ui);
 
+/// The address's current parsed form (its map string of the project's map
+/// length and the fields the driver reported) as the record driver calls
+/// take.
+DriverAddress DriverAddressOf(const TOvTag& tag);
+
 /// Called for an address the driver refused, with the panel it belongs to.
 using RefusedAddress = std::function<void(const TOvPanel& panel, const TOvTag& address)>;
 
