@@ -40,9 +40,13 @@ std::filesystem::path InstallDir() {
 #endif
 }
 
-std::filesystem::path PluginDir() { return InstallDir() / "dll"; }
+std::filesystem::path PluginDir() {
+  return InstallDir() / "dll";
+}
 
-std::filesystem::path DriverImageDir() { return InstallDir() / "driver"; }
+std::filesystem::path DriverImageDir() {
+  return InstallDir() / "driver";
+}
 
 const char* SharedLibrarySuffix() {
 #if defined(_WIN32)

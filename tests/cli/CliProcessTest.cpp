@@ -52,8 +52,8 @@ TEST(CliAddress, RawValidationGivesTheMapString) {
 }
 
 TEST(CliAddress, JsonCarriesTheDriverAndHostMessages) {
-  const ProgramResult run = RunCli({"address", "validate", "--json", "--access", "1", "--plc", "Brisko",
-                             "b3/100", "N7:0/3", "N8:0", ""});
+  const ProgramResult run = RunCli({"address", "validate", "--json", "--access", "1", "--plc",
+                                    "Brisko", "b3/100", "N7:0/3", "N8:0", ""});
   EXPECT_EQ(run.exitStatus, 1);
   EXPECT_EQ(run.out,
             "[\n"

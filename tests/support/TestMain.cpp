@@ -9,7 +9,9 @@
 
 namespace {
 
-void Default(const char* name, const std::string& value) { ::setenv(name, value.c_str(), 0); }
+void Default(const char* name, const std::string& value) {
+  ::setenv(name, value.c_str(), 0);
+}
 
 }  // namespace
 

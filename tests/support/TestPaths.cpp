@@ -21,9 +21,15 @@ std::filesystem::path FromEnvironment(const char* name) {
 
 }  // namespace
 
-std::filesystem::path StagedInstallDir() { return FromEnvironment("ORVANE_INSTALL_DIR"); }
-std::filesystem::path StagedBinDir() { return FromEnvironment("ORVANE_STAGE_BIN"); }
-std::filesystem::path TestDataDir() { return FromEnvironment("ORVANE_TEST_DATA"); }
+std::filesystem::path StagedInstallDir() {
+  return FromEnvironment("ORVANE_INSTALL_DIR");
+}
+std::filesystem::path StagedBinDir() {
+  return FromEnvironment("ORVANE_STAGE_BIN");
+}
+std::filesystem::path TestDataDir() {
+  return FromEnvironment("ORVANE_TEST_DATA");
+}
 
 std::filesystem::path MakeTempDir(const std::string& name) {
   static std::atomic<int> counter{0};
@@ -45,7 +51,8 @@ std::vector<unsigned char> ReadBytes(const std::filesystem::path& path) {
 
 void WriteBytes(const std::filesystem::path& path, const std::vector<unsigned char>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   if (!out) {
     throw std::runtime_error("cannot write " + path.string());
   }
