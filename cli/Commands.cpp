@@ -11,6 +11,7 @@ const std::vector<CommandGroup>& CommandGroups() {
       ImageCommandGroup(),
       PortCommandGroup(),
       ProjectCommandGroup(),
+      PanelCommandGroup(),
   };
   return groups;
 }
