@@ -117,6 +117,9 @@ class PanelSession {
       return false;
     }
     panel_.SetTraceDirectory(traceDir_);
+    // The driver scan loads and releases libraries on its own thread: let
+    // it end before this thread does the same with the version library.
+    document_.Catalog().WaitForCatalog();
     const ProgramVersion version = LoadProgramVersion();
     if (!version.fromLibrary) {
       std::fprintf(stderr, "%s(the traces name this build's version, %s)\n",
@@ -209,6 +212,9 @@ int Verify(const std::vector<std::string>& rest) {
     return kExitFile;
   }
   const VerifyResult verify = session.Panel().Verify();
+  if (verify.result == CommandResult::Declined) {
+    std::fprintf(stderr, "%s has no panel: there is nothing to verify\n", file.c_str());
+  }
   if (session.Json()) {
     session.Finish(verify.result, ", \"file\": " + JsonString(file) + DifferencesJson(verify));
   } else {

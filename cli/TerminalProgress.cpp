@@ -3,10 +3,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <csignal>
 
 #include "app/UserInterface.h"
+#include "transfer/TOvProjectHelper.h"
 
 namespace orvane::cli {
 namespace {
@@ -49,6 +51,39 @@ std::string Shape(const std::string& text) {
   return shape;
 }
 
+// Passes the worker's message boxes on and remembers that something was
+// printed, so that the next redraw starts below it instead of over it.
+class NoticingInterface final : public UserInterface {
+ public:
+  NoticingInterface(UserInterface& inner, std::atomic<bool>& printed)
+      : inner_(inner), printed_(printed) {}
+
+  void ShowMessage(const Message& message) override {
+    printed_.store(true);
+    inner_.ShowMessage(message);
+  }
+  Answer Ask(const Question& question) override {
+    printed_.store(true);
+    return inner_.Ask(question);
+  }
+  std::optional<std::string> ChooseOpenFile(const FileRequest& request) override {
+    printed_.store(true);
+    return inner_.ChooseOpenFile(request);
+  }
+  std::optional<std::string> ChooseSaveFile(const FileRequest& request) override {
+    printed_.store(true);
+    return inner_.ChooseSaveFile(request);
+  }
+  std::optional<int> Choose(const ChoiceRequest& request) override {
+    printed_.store(true);
+    return inner_.Choose(request);
+  }
+
+ private:
+  UserInterface& inner_;
+  std::atomic<bool>& printed_;
+};
+
 }  // namespace
 
 ProgressStyle ChooseProgressStyle(std::FILE* out, bool quiet) {
@@ -85,7 +120,9 @@ TransferOutcome TerminalTransferOwner::RunTransfer(TransferJob& job,
   struct sigaction previous {};
   interrupted = 0;
   sigaction(SIGINT, &action, &previous);
-  const TransferOutcome outcome = QueuedTransferOwner::RunTransfer(job, services);
+  NoticingInterface ui(services.ui, printedMeanwhile_);
+  const TransferServices noticed{ui, services.clock, services.catalog};
+  const TransferOutcome outcome = QueuedTransferOwner::RunTransfer(job, noticed);
   sigaction(SIGINT, &previous, nullptr);
   EndBlock();
   return outcome;
@@ -127,16 +164,23 @@ void TerminalTransferOwner::Show(const TransferNotification& notification,
 }
 
 void TerminalTransferOwner::Redraw(const TransferProgress& progress) {
+  if (printedMeanwhile_.exchange(false)) {
+    EndBlock();
+  }
+  std::vector<std::string> lines = ProgressLines(progress);
+  if (drawnLines_ > 0 && lines == drawn_) {
+    return;
+  }
   std::string text;
   if (drawnLines_ > 0) {
     // Back to the block's first line, and everything below it erased.
     text += "\x1b[" + std::to_string(drawnLines_) + "F\x1b[J";
   }
-  const std::vector<std::string> lines = ProgressLines(progress);
   for (const std::string& line : lines) {
     text += line + "\n";
   }
   drawnLines_ = static_cast<int>(lines.size());
+  drawn_ = std::move(lines);
   std::fputs(text.c_str(), out_);
   std::fflush(out_);
 }

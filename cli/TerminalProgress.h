@@ -3,6 +3,7 @@
 // Ctrl+C as its Cancel button.
 #pragma once
 
+#include <atomic>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -50,6 +51,9 @@ class TerminalTransferOwner : public QueuedTransferOwner {
   std::FILE* out_;
   ProgressStyle style_;
   int drawnLines_ = 0;
+  std::vector<std::string> drawn_;
+  /// The worker showed a message box while the block was drawn.
+  std::atomic<bool> printedMeanwhile_{false};
   // What Plain has printed so far.
   std::string caption_;
   std::vector<int> rowStates_;
