@@ -10,5 +10,6 @@ CommandGroup AddressCommandGroup();
 CommandGroup ImageCommandGroup();
 CommandGroup PortCommandGroup();
 CommandGroup ProjectCommandGroup();
+CommandGroup PanelCommandGroup();
 
 }  // namespace orvane::cli

@@ -1,11 +1,7 @@
 // orvane-panelsim as a program: started from the staging tree with a link
 // in a temporary folder, driven by the program's link on the real port
 // implementation over the pseudo-terminal, and stopped with SIGTERM.
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -24,10 +20,9 @@
 #include "link/TOvXComm.h"
 #include "sim/StandInImage.h"
 #include "tests/sim/SimTestSupport.h"
+#include "tests/support/PanelSimProcess.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TestPaths.h"
-
-extern char** environ;
 
 namespace orvane::sim {
 namespace {
@@ -40,94 +35,16 @@ using orvane::testing::RunProgram;
 using orvane::testing::StagedBinDir;
 using Clock = std::chrono::steady_clock;
 
-// How long a started simulator may take to show its port (it is built with
-// sanitizers in the test build).
-constexpr auto kStartPatience = std::chrono::seconds(20);
 // The read time-out tests use where no reply is the expected outcome, so
 // that a silent line costs little real time.
 constexpr uint32_t kShortTimeout_ms = 150;
+
+using PanelSim = orvane::testing::PanelSimProcess;
 
 // The text of a file that may not be there yet.
 std::string TextIfAny(const std::filesystem::path& path) {
   return std::filesystem::exists(path) ? ReadText(path) : std::string();
 }
-
-// orvane-panelsim running in the background.
-class PanelSim {
- public:
-  /// Runs in dir (a fresh folder by default), with the link dir/port.
-  explicit PanelSim(std::vector<std::string> args,
-                    const std::filesystem::path& dir = MakeTempDir("sim"))
-      : dir_(dir), link_(dir_ / "port") {
-    args.insert(args.end(), {"--link", link_.string()});
-    std::vector<std::string> argv = {(StagedBinDir() / "orvane-panelsim").string()};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> pointers;
-    for (std::string& arg : argv) {
-      pointers.push_back(arg.data());
-    }
-    pointers.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, (dir_ / "out").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, (dir_ / "err").c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (posix_spawn(&pid_, argv[0].c_str(), &actions, nullptr, pointers.data(), environ) != 0) {
-      pid_ = -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    // The program says where its port is once it answers there.
-    const Clock::time_point until = Clock::now() + kStartPatience;
-    while (pid_ > 0 && Clock::now() < until) {
-      const std::string out = Out();
-      const size_t port = out.find("Port: ");
-      if (port != std::string::npos && out.find('\n', port) != std::string::npos) {
-        portPath_ = out.substr(port + 6, out.find('\n', port) - port - 6);
-        break;
-      }
-      if (waitpid(pid_, &status_, WNOHANG) == pid_) {
-        pid_ = -1;
-        break;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-  }
-
-  ~PanelSim() {
-    if (pid_ > 0) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, &status_, 0);
-    }
-  }
-
-  bool Started() const { return !portPath_.empty(); }
-  const std::string& PortPath() const { return portPath_; }
-  const std::filesystem::path& LinkPath() const { return link_; }
-  const std::filesystem::path& Dir() const { return dir_; }
-  std::string Out() const { return TextIfAny(dir_ / "out"); }
-  std::string Err() const { return TextIfAny(dir_ / "err"); }
-
-  /// The signal (SIGTERM or SIGINT), then the exit status (-1 when it did
-  /// not exit normally).
-  int Stop(int signal = SIGTERM) {
-    if (pid_ <= 0) {
-      return -1;
-    }
-    kill(pid_, signal);
-    waitpid(pid_, &status_, 0);
-    pid_ = -1;
-    return WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
-  }
-
- private:
-  std::filesystem::path dir_;
-  std::filesystem::path link_;
-  pid_t pid_ = -1;
-  int status_ = 0;
-  std::string portPath_;
-};
 
 // A link on the simulator's port with the real serial port implementation.
 class PortLink {

@@ -1,0 +1,397 @@
+#include "view/PanelCommands.h"
+
+#include <utility>
+
+#include "app/ProgramVersion.h"
+#include "app/Settings.h"
+#include "app/StringTable.h"
+#include "app/UserInterface.h"
+#include "link/BaudRate.h"
+#include "link/StatusReplies.h"
+#include "link/TOvXComm.h"
+#include "link/Trace.h"
+#include "plchost/DriverCatalog.h"
+#include "project/PanelModels.h"
+#include "transfer/TransferStages.h"
+#include "view/DocumentBinding.h"
+#include "view/TransferOwner.h"
+
+namespace orvane {
+
+// Takes the notifications of the short operations on the calling thread:
+// passes them to the observer as they come and keeps the errors, which are
+// shown once the operation has returned (as the view handles its posted
+// error messages after the command).
+class PanelCommands::ShortSink final : public TransferSink {
+ public:
+  explicit ShortSink(const std::function<void(const TransferNotification&)>& observer)
+      : observer_(observer) {}
+
+  void Post(const TransferNotification& notification) override {
+    if (observer_) {
+      observer_(notification);
+    }
+    if (notification.notice == TransferNotice::Error) {
+      errors.push_back(notification.state.text);
+    }
+  }
+
+  std::vector<std::string> errors;
+
+ private:
+  const std::function<void(const TransferNotification&)>& observer_;
+};
+
+// Opens a trace file for one command and closes it when the command ends.
+class PanelCommands::TraceScope {
+ public:
+  TraceScope(const char* name, const std::filesystem::path& directory) {
+    // A trace that cannot be created leaves the link working without one.
+    OpenTrace(name, directory);
+  }
+  ~TraceScope() { CloseTrace(); }
+  TraceScope(const TraceScope&) = delete;
+  TraceScope& operator=(const TraceScope&) = delete;
+};
+
+int BaudRateFor(const TOvProject& project) {
+  return project.systemMode == kMultiPanelSystem ? kMultiplexerBaudRate : kSinglePanelBaudRate;
+}
+
+PanelCommands::PanelCommands(TOvProject& project, UserInterface& ui, TransferOwner& owner,
+                             DriverCatalog* catalog)
+    : project_(project),
+      ui_(ui),
+      owner_(owner),
+      catalog_(catalog),
+      portName_(AppSettings().Port()),
+      shortSink_(std::make_unique<ShortSink>(observer_)),
+      shortJob_(operations::kWriteProject, &workingCopy_) {
+  shortJob_.SetSink(shortSink_.get());
+}
+
+PanelCommands::~PanelCommands() = default;
+
+const std::string& PanelCommands::ProgramVersionText() {
+  if (version_.empty()) {
+    version_ = LoadProgramVersion().text;
+  }
+  return version_;
+}
+
+TransferServices PanelCommands::Services() {
+  return TransferServices{ui_, clock_ != nullptr ? *clock_ : SystemTransferClock(), catalog_};
+}
+
+void PanelCommands::ShowError(const std::string& text) {
+  lastError_ = text;
+  ui_.Show(text, Icon::Stop);
+}
+
+TransferOutcome PanelCommands::RunLong(int32_t operation, TOvProject* project,
+                                       const std::string& path) {
+  TransferJob job(operation, project, path);
+  job.SetPortName(portName_);
+  const TransferOutcome outcome = owner_.RunTransfer(job, Services());
+  if (!outcome.errorText.empty()) {
+    lastError_ = outcome.errorText;
+  }
+  return outcome;
+}
+
+CommandResult PanelCommands::FromOutcome(const TransferOutcome& outcome) const {
+  if (outcome.succeeded) {
+    return CommandResult::Done;
+  }
+  return outcome.cancelled ? CommandResult::Cancelled : CommandResult::Failed;
+}
+
+// --- Write -------------------------------------------------------------------
+
+void PanelCommands::ShowIncompleteData(bool withDetails) {
+  Message message;
+  message.text = kIncompleteDataText;
+  message.caption = kIncompleteDataCaption;
+  if (withDetails) {
+    message.details = std::string(LoadString(strings::kIncompleteDetailsHeader)) +
+                      LoadString(strings::kNoLocalMessages);
+  }
+  ui_.ShowMessage(message);
+}
+
+bool PanelCommands::CheckIncompleteData() {
+  if (project_.systemMode == kMultiPanelSystem) {
+    if (project_.panels.empty()) {
+      ShowIncompleteData(false);
+      return false;
+    }
+    if (project_.panels.size() != 1) {
+      return true;
+    }
+    const int32_t selected = project_.portTable.selectedPort;
+    for (int32_t port = kFirstPort; port <= kLastPort; ++port) {
+      if (project_.portTable.IsConfigured(port)) {
+        project_.portTable.selectedPort = port;
+        break;
+      }
+    }
+    const TOvPanel* panel = project_.SelectedPanel();
+    if (panel == nullptr || (!panel->IsSetPoint() && !panel->HasLocalMessage())) {
+      project_.portTable.selectedPort = selected;
+      ShowIncompleteData(true);
+      return false;
+    }
+    return true;
+  }
+  const TOvPanel* panel = project_.panels.empty() ? nullptr : &project_.panels.front();
+  if (panel == nullptr || (!panel->IsSetPoint() && !panel->HasLocalMessage())) {
+    ShowIncompleteData(true);
+    return false;
+  }
+  return true;
+}
+
+CommandResult PanelCommands::Write() {
+  lastError_.clear();
+  TraceScope trace(kWriteTrace, traceDir_);
+  SetBaudRateSetting(BaudRateFor(project_));
+  TraceNote(kProgramVersionNote + ProgramVersionText());
+  if (!CheckIncompleteData()) {
+    return CommandResult::Declined;
+  }
+  const TransferOutcome outcome = RunLong(operations::kWriteProject, &project_);
+  if (outcome.succeeded) {
+    ui_.Show(
+        TransferSuccessMessage(operations::kWriteProject, project_.systemMode == kMultiPanelSystem),
+        Icon::Information);
+  }
+  return FromOutcome(outcome);
+}
+
+// --- Read and Verify -----------------------------------------------------------
+
+CommandResult PanelCommands::Read() {
+  lastError_.clear();
+  TraceScope trace(kReadTrace, traceDir_);
+  TraceNote(kProgramVersionNote + ProgramVersionText());
+  TOvProject read;
+  AddFirstPanel(read, kModelOv200);
+  Question question;
+  question.text = LoadString(strings::kReadOverwritesQuestion);
+  question.icon = Icon::Exclamation;
+  question.buttons = Buttons::OkCancel;
+  // Overwriting the program is not what a stray Enter should do.
+  question.defaultAnswer = Answer::Cancel;
+  if (ui_.Ask(question) != Answer::Ok) {
+    return CommandResult::Declined;
+  }
+  const TransferOutcome outcome = RunLong(operations::kReadProject, &read);
+  if (!outcome.succeeded) {
+    return FromOutcome(outcome);
+  }
+  const bool multiPanel = read.systemMode == kMultiPanelSystem;
+  if (!read.panels.empty() && !read.Equals(project_)) {
+    project_ = std::move(read);
+    project_.portTable.selectedPort = kFirstPort;
+    modified_ = true;
+  }
+  ui_.Show(TransferSuccessMessage(operations::kReadProject, multiPanel), Icon::Information);
+  return CommandResult::Done;
+}
+
+VerifyResult PanelCommands::Verify() {
+  lastError_.clear();
+  VerifyResult result;
+  SetBaudRateSetting(BaudRateFor(project_));
+  if (project_.systemMode == kMultiPanelSystem) {
+    if (project_.panels.empty()) {
+      result.result = CommandResult::Declined;
+      return result;
+    }
+    std::unique_ptr<TOvXComm> link = OpenShortLink();
+    if (link == nullptr) {
+      return result;
+    }
+    TOvProjectHelper helper(shortJob_, Services());
+    const bool connected = helper.TestPanelsConnected(*link);
+    link.reset();
+    ShowShortErrors();
+    if (!connected) {
+      return result;
+    }
+  }
+  TraceScope trace(kReadTrace, traceDir_);
+  TraceNote(kProgramVersionNote + ProgramVersionText());
+  TOvProject read;
+  AddFirstPanel(read, kModelOv200);
+  const TransferOutcome outcome = RunLong(operations::kReadProject, &read);
+  result.result = FromOutcome(outcome);
+  if (!outcome.succeeded) {
+    return result;
+  }
+  result.differences = ListDifferences(project_, read);
+  result.equal = project_.Equals(read);
+  ui_.Show(LoadString(result.equal ? strings::kVerifySame : strings::kVerifyDifferent),
+           Icon::Information);
+  return result;
+}
+
+// --- Short operations ----------------------------------------------------------
+
+std::unique_ptr<TOvXComm> PanelCommands::OpenShortLink() {
+  workingCopy_ = project_;
+  shortSink_->errors.clear();
+  shortJob_.SetPort(0);
+  shortJob_.SetPortName(portName_);
+  ResponseContext context;
+  context.project = &workingCopy_;
+  auto link = std::make_unique<TOvXComm>(portName_, context);
+  if (!link->IsOk()) {
+    ShowError(link->ErrorText());
+    return nullptr;
+  }
+  return link;
+}
+
+void PanelCommands::ShowShortErrors() {
+  std::vector<std::string> errors;
+  errors.swap(shortSink_->errors);
+  for (const std::string& text : errors) {
+    ShowError(text);
+  }
+}
+
+CommandResult PanelCommands::ClearMemory() {
+  lastError_.clear();
+  const bool multiPanel = project_.systemMode == kMultiPanelSystem;
+  Question question;
+  question.text =
+      LoadString(multiPanel ? strings::kClearPanelsQuestion : strings::kClearPanelQuestion);
+  question.icon = Icon::Question;
+  question.buttons = Buttons::YesNo;
+  // Clearing cannot be undone: only a clear Yes does it.
+  question.defaultAnswer = Answer::No;
+  if (ui_.Ask(question) != Answer::Yes || project_.panels.empty()) {
+    return CommandResult::Declined;
+  }
+  SetBaudRateSetting(BaudRateFor(project_));
+  std::unique_ptr<TOvXComm> link = OpenShortLink();
+  if (link == nullptr) {
+    return CommandResult::Failed;
+  }
+  TOvProjectHelper helper(shortJob_, Services());
+  const bool cleared = multiPanel ? helper.ClearAllPanels(*link) : helper.ClearMemory(*link);
+  link.reset();
+  ShowShortErrors();
+  if (!cleared) {
+    return CommandResult::Failed;
+  }
+  ui_.Show(LoadString(strings::kPanelsMemoryCleared), Icon::Information);
+  return CommandResult::Done;
+}
+
+DeviceStatus PanelCommands::StatusOf(const TOvXResp& reply, int32_t port) {
+  DeviceStatus status;
+  status.port = port;
+  if (const auto* mux = dynamic_cast<const TOvMuxStatusIdResp*>(&reply)) {
+    status.multiplexer = true;
+    status.model = mux->DeviceModel();
+    status.firmware = mux->FirmwareRevisionText();
+    status.memory = mux->MemoryText();
+    status.hasDriver = mux->HasDriver();
+    status.driverManufacturer = mux->DriverManufacturer();
+    status.driverModel = mux->DriverModel();
+    status.driverRevision = mux->DriverRevisionText();
+  } else if (const auto* panel = dynamic_cast<const TOvStatusIdResp*>(&reply)) {
+    status.model = panel->PanelModel();
+    status.firmware = panel->FirmwareRevisionText();
+    status.memory = panel->MemoryText();
+    status.hasDriver = panel->HasDriver();
+    status.driverManufacturer = panel->DriverManufacturer();
+    status.driverModel = panel->DriverModel();
+    status.driverRevision = panel->DriverRevisionText();
+  }
+  status.modelName = PanelModel(status.model).name;
+  if (status.hasDriver) {
+    const auto manufacturer = static_cast<unsigned>(status.driverManufacturer);
+    const auto model = static_cast<unsigned>(status.driverModel);
+    status.driverName = catalog_ != nullptr
+                            ? catalog_->LookupDriver(manufacturer, model).name
+                            : DriverCatalog::FindDriverFile(manufacturer, model).name;
+  } else {
+    status.driverManufacturer = 0;
+    status.driverModel = 0;
+    status.driverRevision.clear();
+  }
+  return status;
+}
+
+StatusResult PanelCommands::Information() {
+  lastError_.clear();
+  StatusResult result;
+  SetBaudRateSetting(BaudRateFor(project_));
+  std::unique_ptr<TOvXComm> link = OpenShortLink();
+  if (link == nullptr) {
+    return result;
+  }
+  TOvProjectHelper helper(shortJob_, Services());
+  std::unique_ptr<TOvXResp> reply;
+  const bool ok = project_.systemMode == kMultiPanelSystem
+                      ? helper.CheckMuxStatus(*link, reply)
+                      : helper.CheckPanelStatus(*link, strings::kC001, reply);
+  link.reset();
+  ShowShortErrors();
+  if (ok && reply != nullptr) {
+    result.result = CommandResult::Done;
+    result.status = StatusOf(*reply, 0);
+  }
+  return result;
+}
+
+StatusResult PanelCommands::PortInformation() {
+  lastError_.clear();
+  StatusResult result;
+  const int32_t port = project_.portTable.selectedPort;
+  if (project_.systemMode != kMultiPanelSystem || project_.SelectedPanel() == nullptr) {
+    result.result = CommandResult::Declined;
+    return result;
+  }
+  SetBaudRateSetting(BaudRateFor(project_));
+  std::unique_ptr<TOvXComm> link = OpenShortLink();
+  if (link == nullptr) {
+    return result;
+  }
+  TOvProjectHelper helper(shortJob_, Services());
+  std::unique_ptr<TOvXResp> reply;
+  const bool ok = helper.SwitchPort(*link, 0) && helper.SwitchPort(*link, port) &&
+                  helper.CheckPanelStatus(*link, strings::kC001, reply);
+  // The multiplexer goes back to itself however the check ended.
+  helper.SwitchPort(*link, 0);
+  link.reset();
+  ShowShortErrors();
+  if (ok && reply != nullptr) {
+    result.result = CommandResult::Done;
+    result.status = StatusOf(*reply, port);
+  }
+  return result;
+}
+
+// --- Firmware ------------------------------------------------------------------
+
+CommandResult PanelCommands::Firmware(int32_t operation, const std::string& imagePath,
+                                      int baudRate) {
+  lastError_.clear();
+  TraceScope trace(kWriteTrace, traceDir_);
+  SetBaudRateSetting(baudRate);
+  return FromOutcome(RunLong(operation, &project_, imagePath));
+}
+
+CommandResult PanelCommands::UpgradeFirmware(const std::string& imagePath) {
+  return Firmware(operations::kPanelFirmware, imagePath, BaudRateFor(project_));
+}
+
+CommandResult PanelCommands::UpgradeMuxFirmware(const std::string& imagePath) {
+  return Firmware(operations::kMuxFirmware, imagePath, kMultiplexerBaudRate);
+}
+
+}  // namespace orvane
