@@ -34,6 +34,11 @@ void MultiplexerMemory::Clear() {
   *this = MultiplexerMemory{};
 }
 
+size_t SpaceLeft(size_t capacity, size_t used, size_t replaced) {
+  const size_t othersUse = used - replaced;
+  return othersUse >= capacity ? 0 : capacity - othersUse;
+}
+
 std::optional<StandInHeader> DriverHeader(const Bytes& image) {
   std::optional<StandInHeader> header = ReadStandInHeader(image);
   if (header && !header->IsDriver()) {

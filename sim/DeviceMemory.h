@@ -72,6 +72,11 @@ struct FirmwareSlot {
   bool operator==(const FirmwareSlot&) const = default;
 };
 
+/// What a memory of capacity bytes, used bytes of it taken, can still take
+/// for a record or stream that replaces one of replaced bytes (counted among
+/// the used ones).
+size_t SpaceLeft(size_t capacity, size_t used, size_t replaced);
+
 /// The header of a stand-in driver image, when the image is one.
 std::optional<StandInHeader> DriverHeader(const Bytes& image);
 

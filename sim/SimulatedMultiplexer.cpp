@@ -50,8 +50,7 @@ const SimulatedPanel* SimulatedMultiplexer::Panel(int port) const {
 }
 
 size_t SimulatedMultiplexer::SpaceFor(size_t replaced_size) const {
-  const size_t othersUse = memory_.UsedBytes() - replaced_size;
-  return othersUse >= settings_.memoryBytes ? 0 : settings_.memoryBytes - othersUse;
+  return SpaceLeft(settings_.memoryBytes, memory_.UsedBytes(), replaced_size);
 }
 
 std::optional<Bytes> SimulatedMultiplexer::Answer(std::span<const uint8_t> frame) {

@@ -93,8 +93,7 @@ size_t SimulatedPanel::MessageRecordSize() const {
 }
 
 size_t SimulatedPanel::SpaceFor(size_t replaced_size) const {
-  const size_t othersUse = memory_.UsedBytes() - replaced_size;
-  return othersUse >= MemoryCapacity() ? 0 : MemoryCapacity() - othersUse;
+  return SpaceLeft(MemoryCapacity(), memory_.UsedBytes(), replaced_size);
 }
 
 std::optional<Bytes> SimulatedPanel::Answer(std::span<const uint8_t> frame) {
