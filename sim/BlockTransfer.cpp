@@ -86,6 +86,14 @@ BlockReceiver::Result BlockReceiver::Take(const CommandFrame& command, size_t ca
   return Result{codes::kOk, false};
 }
 
+Bytes BlockReceiver::TakeInto(const CommandFrame& command, size_t capacity, Bytes& stored) {
+  const Result result = Take(command, capacity);
+  if (result.completed) {
+    stored = TakeStream();
+  }
+  return StandardReply(result.error);
+}
+
 void BlockSender::Reset() {
   stream_.clear();
   offset_ = 0;

@@ -35,6 +35,9 @@ class BlockReceiver {
 
   /// Takes one block. capacity bounds the stream's total length.
   Result Take(const CommandFrame& command, size_t capacity, bool start_may_carry_data = false);
+  /// Takes one block of a stream that replaces stored once it is complete;
+  /// the standard reply to the block.
+  Bytes TakeInto(const CommandFrame& command, size_t capacity, Bytes& stored);
 
   /// Whether a stream has been started and not yet completed or dropped.
   bool Active() const { return active_; }

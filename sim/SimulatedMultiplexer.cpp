@@ -185,12 +185,7 @@ Bytes SimulatedMultiplexer::ClearMemory() {
 }
 
 Bytes SimulatedMultiplexer::WriteTags(const CommandFrame& command) {
-  const BlockReceiver::Result result =
-      tagReceiver_.Take(command, SpaceFor(memory_.tagStream.size()));
-  if (result.completed) {
-    memory_.tagStream = tagReceiver_.TakeStream();
-  }
-  return StandardReply(result.error);
+  return tagReceiver_.TakeInto(command, SpaceFor(memory_.tagStream.size()), memory_.tagStream);
 }
 
 Bytes SimulatedMultiplexer::WritePlcStream(const CommandFrame& command) {

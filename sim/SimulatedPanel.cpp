@@ -325,12 +325,7 @@ Bytes SimulatedPanel::ReadPlcAttributes() const {
 }
 
 Bytes SimulatedPanel::WriteTags(const CommandFrame& command) {
-  const BlockReceiver::Result result =
-      tagReceiver_.Take(command, SpaceFor(memory_.tagStream.size()));
-  if (result.completed) {
-    memory_.tagStream = tagReceiver_.TakeStream();
-  }
-  return StandardReply(result.error);
+  return tagReceiver_.TakeInto(command, SpaceFor(memory_.tagStream.size()), memory_.tagStream);
 }
 
 Bytes SimulatedPanel::LoadDriver(const CommandFrame& command) {
