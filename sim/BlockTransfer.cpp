@@ -18,6 +18,10 @@ constexpr uint8_t kBlockReadLength = 8;
 
 }  // namespace
 
+bool IsStartBlock(const CommandFrame& command) {
+  return command.At(kPhaseOffset) == p::kPhaseStart;
+}
+
 BlockReceiver::Result BlockReceiver::Refuse(uint8_t error) {
   Abandon();
   return Result{error, false};

@@ -56,6 +56,10 @@ class BlockReceiver {
   bool active_ = false;
 };
 
+/// Whether a block command asks for a new stream (phase 1), whether or not
+/// it is then accepted.
+bool IsStartBlock(const CommandFrame& command);
+
 /// Sends one stored stream as block read replies: the start request (phase
 /// 1, sequence 0) answers with the first block, each further request (phase
 /// 0, sequence 1, 2, ...) with the next; the last block carries the

@@ -205,26 +205,9 @@ Bytes SimulatedMultiplexer::WritePlcStream(const CommandFrame& command) {
 }
 
 Bytes SimulatedMultiplexer::LoadDriver(const CommandFrame& command) {
-  if (command.At(kPhaseOffset) == p::kPhaseStart) {
-    driverHeaderChecked_ = false;
-  }
-  const BlockReceiver::Result result =
-      driverReceiver_.Take(command, SpaceFor(memory_.driverImage.size()));
-  if (result.error != codes::kOk) {
-    return StandardReply(result.error);
-  }
-  if (!driverHeaderChecked_ && driverReceiver_.Received().size() >= kStandInCheckedBytes) {
-    driverHeaderChecked_ = true;
-    const std::optional<StandInHeader> header = ReadStandInHeader(driverReceiver_.Received());
-    if (header && header->kind != ImageKind::MultiplexerDriver) {
-      driverReceiver_.Abandon();
-      return StandardReply(codes::kInvalidLoadFormat);
-    }
-  }
-  if (result.completed) {
-    memory_.driverImage = driverReceiver_.TakeStream();
-  }
-  return StandardReply(codes::kOk);
+  return driverReceiver_.TakeInto(command, SpaceFor(memory_.driverImage.size()),
+                                  DriverImageCheck(ImageKind::MultiplexerDriver),
+                                  memory_.driverImage);
 }
 
 Bytes SimulatedMultiplexer::LoadFirmware(const CommandFrame& command) {

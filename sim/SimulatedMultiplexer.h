@@ -12,6 +12,7 @@
 
 #include "sim/BlockTransfer.h"
 #include "sim/DeviceMemory.h"
+#include "sim/ImageReceiver.h"
 #include "sim/SimulatedDevice.h"
 #include "sim/SimulatedPanel.h"
 
@@ -77,11 +78,10 @@ class SimulatedMultiplexer : public SimulatedDevice {
 
   BlockReceiver tagReceiver_;
   BlockReceiver plcReceiver_;
-  BlockReceiver driverReceiver_;
+  ImageReceiver driverReceiver_;
   BlockReceiver firmwareReceiver_;
   BlockSender tagSender_;
   BlockSender plcSender_;
-  bool driverHeaderChecked_ = false;
   bool firmwareHeaderChecked_ = false;
 
   bool inBootLoader_ = false;

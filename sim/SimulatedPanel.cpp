@@ -329,31 +329,12 @@ Bytes SimulatedPanel::WriteTags(const CommandFrame& command) {
 }
 
 Bytes SimulatedPanel::LoadDriver(const CommandFrame& command) {
-  if (command.At(kPhaseOffset) == p::kPhaseStart) {
-    driverHeaderChecked_ = false;
-  }
-  const BlockReceiver::Result result =
-      driverReceiver_.Take(command, SpaceFor(memory_.driverImage.size()));
-  if (result.error != codes::kOk) {
-    return StandardReply(result.error);
-  }
   // A stand-in image names what it is for: a panel takes only the driver
-  // meant for where it sits. Images that are not stand-ins are kept as they
-  // come.
-  if (!driverHeaderChecked_ && driverReceiver_.Received().size() >= kStandInCheckedBytes) {
-    driverHeaderChecked_ = true;
-    const std::optional<StandInHeader> header = ReadStandInHeader(driverReceiver_.Received());
-    const ImageKind wanted =
-        behindMultiplexer_ ? ImageKind::PanelBehindMultiplexerDriver : ImageKind::PanelDriver;
-    if (header && header->kind != wanted) {
-      driverReceiver_.Abandon();
-      return StandardReply(codes::kInvalidLoadFormat);
-    }
-  }
-  if (result.completed) {
-    memory_.driverImage = driverReceiver_.TakeStream();
-  }
-  return StandardReply(codes::kOk);
+  // meant for where it sits.
+  const ImageKind wanted =
+      behindMultiplexer_ ? ImageKind::PanelBehindMultiplexerDriver : ImageKind::PanelDriver;
+  return driverReceiver_.TakeInto(command, SpaceFor(memory_.driverImage.size()),
+                                  DriverImageCheck(wanted), memory_.driverImage);
 }
 
 Bytes SimulatedPanel::LoadFirmware(const CommandFrame& command) {

@@ -10,6 +10,7 @@
 
 #include "sim/BlockTransfer.h"
 #include "sim/DeviceMemory.h"
+#include "sim/ImageReceiver.h"
 #include "sim/SimulatedDevice.h"
 
 namespace orvane::sim {
@@ -96,10 +97,9 @@ class SimulatedPanel : public SimulatedDevice {
   FirmwareSlot firmware_;
 
   BlockReceiver tagReceiver_;
-  BlockReceiver driverReceiver_;
+  ImageReceiver driverReceiver_;
   BlockReceiver firmwareReceiver_;
   BlockSender tagSender_;
-  bool driverHeaderChecked_ = false;
   bool firmwareHeaderChecked_ = false;
 
   // Message reads: the last wire number sent; reading_ after a start request.
