@@ -9,7 +9,6 @@ namespace p = protocol;
 
 constexpr uint8_t kNoPayloadLength = 6;
 constexpr uint8_t kSwitchPortLength = 7;
-constexpr size_t kPhaseOffset = 6;
 constexpr uint8_t kMultiplexerFamily = '4';
 constexpr size_t kInnerChecksumSize = 2;
 
@@ -100,8 +99,7 @@ std::optional<Bytes> SimulatedMultiplexer::AnswerOwn(const CommandFrame& command
         return StandardReply(codes::kInvalidMessageLength);
       }
       inBootLoader_ = true;
-      loadedFirmware_.reset();
-      firmwareReceiver_.Abandon();
+      firmwareLoader_.Reset();
       return StandardReply(codes::kOk);
     case p::kLoadExec:
       // Firmware goes only into the boot loader.
@@ -121,8 +119,7 @@ std::optional<Bytes> SimulatedMultiplexer::AnswerBootLoader(const CommandFrame& 
       if (!noPayload) {
         return StandardReply(codes::kInvalidMessageLength);
       }
-      loadedFirmware_.reset();
-      firmwareReceiver_.Abandon();
+      firmwareLoader_.Reset();
       return StandardReply(codes::kOk);
     case p::kLoadExec:
       return LoadFirmware(command);
@@ -132,14 +129,7 @@ std::optional<Bytes> SimulatedMultiplexer::AnswerBootLoader(const CommandFrame& 
       }
       // Starts the image just loaded, or the one in the flash when no whole
       // image came.
-      if (loadedFirmware_) {
-        const std::optional<StandInHeader> header = ReadStandInHeader(*loadedFirmware_);
-        firmware_.letter = header->firmwareLetter;
-        firmware_.number = header->firmwareNumber;
-        firmware_.image = std::move(*loadedFirmware_);
-        loadedFirmware_.reset();
-      }
-      firmwareReceiver_.Abandon();
+      firmwareLoader_.Start(firmware_);
       inBootLoader_ = false;
       routedPort_ = 0;
       return StandardReply(codes::kOk);
@@ -211,29 +201,13 @@ Bytes SimulatedMultiplexer::LoadDriver(const CommandFrame& command) {
 }
 
 Bytes SimulatedMultiplexer::LoadFirmware(const CommandFrame& command) {
-  if (command.At(kPhaseOffset) == p::kPhaseStart) {
-    firmwareHeaderChecked_ = false;
-    loadedFirmware_.reset();
-  }
+  const auto fits = [](const std::optional<StandInHeader>& header) {
+    return header && header->kind == ImageKind::MultiplexerFirmware ? codes::kOk
+                                                                    : codes::kFirmwareMismatch;
+  };
   // The multiplexer's loader takes the first 50 bytes with the start block.
-  const BlockReceiver::Result result =
-      firmwareReceiver_.Take(command, kMultiplexerFirmwareCapacity, true);
-  if (result.error != codes::kOk) {
-    return StandardReply(result.error);
-  }
-  const Bytes& received = firmwareReceiver_.Received();
-  if (!firmwareHeaderChecked_ && (received.size() >= kStandInCheckedBytes || result.completed)) {
-    firmwareHeaderChecked_ = true;
-    const std::optional<StandInHeader> header = ReadStandInHeader(received);
-    if (!header || header->kind != ImageKind::MultiplexerFirmware) {
-      firmwareReceiver_.Abandon();
-      return StandardReply(codes::kFirmwareMismatch);
-    }
-  }
-  if (result.completed) {
-    loadedFirmware_ = firmwareReceiver_.TakeStream();
-  }
-  return StandardReply(codes::kOk);
+  return StandardReply(
+      firmwareLoader_.Take(command, kMultiplexerFirmwareCapacity, fits, true).error);
 }
 
 }  // namespace orvane::sim

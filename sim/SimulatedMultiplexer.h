@@ -12,6 +12,7 @@
 
 #include "sim/BlockTransfer.h"
 #include "sim/DeviceMemory.h"
+#include "sim/FirmwareLoader.h"
 #include "sim/ImageReceiver.h"
 #include "sim/SimulatedDevice.h"
 #include "sim/SimulatedPanel.h"
@@ -79,13 +80,11 @@ class SimulatedMultiplexer : public SimulatedDevice {
   BlockReceiver tagReceiver_;
   BlockReceiver plcReceiver_;
   ImageReceiver driverReceiver_;
-  BlockReceiver firmwareReceiver_;
+  FirmwareLoader firmwareLoader_;
   BlockSender tagSender_;
   BlockSender plcSender_;
-  bool firmwareHeaderChecked_ = false;
 
   bool inBootLoader_ = false;
-  std::optional<Bytes> loadedFirmware_;
 };
 
 }  // namespace orvane::sim

@@ -158,14 +158,7 @@ std::optional<Bytes> SimulatedPanel::AnswerLoader(const CommandFrame& command) {
       }
       // Into the new firmware when the loader received a whole image, else
       // back into the old one.
-      if (loadedFirmware_) {
-        const std::optional<StandInHeader> header = ReadStandInHeader(*loadedFirmware_);
-        firmware_.letter = header->firmwareLetter;
-        firmware_.number = header->firmwareNumber;
-        firmware_.image = std::move(*loadedFirmware_);
-        loadedFirmware_.reset();
-      }
-      firmwareReceiver_.Abandon();
+      firmwareLoader_.Start(firmware_);
       inLoader_ = false;
       return StandardReply(codes::kOk);
     default:
@@ -206,10 +199,9 @@ Bytes SimulatedPanel::ClearMemory() {
 Bytes SimulatedPanel::Restart() {
   tagReceiver_.Abandon();
   driverReceiver_.Abandon();
-  firmwareReceiver_.Abandon();
+  firmwareLoader_.Reset();
   tagSender_.Reset();
   reading_ = false;
-  loadedFirmware_.reset();
   inLoader_ = true;
   silentLeft_ = std::max(0, settings_.loaderSilentStatusRequests);
   return StandardReply(codes::kOk);
@@ -338,30 +330,18 @@ Bytes SimulatedPanel::LoadDriver(const CommandFrame& command) {
 }
 
 Bytes SimulatedPanel::LoadFirmware(const CommandFrame& command) {
-  if (command.At(kPhaseOffset) == p::kPhaseStart) {
-    firmwareHeaderChecked_ = false;
-    loadedFirmware_.reset();
-  }
-  const BlockReceiver::Result result = firmwareReceiver_.Take(command, kPanelFirmwareCapacity);
-  if (result.error != codes::kOk) {
-    return StandardReply(result.error);
-  }
-  const Bytes& received = firmwareReceiver_.Received();
-  if (!firmwareHeaderChecked_ && (received.size() >= kStandInCheckedBytes || result.completed)) {
-    firmwareHeaderChecked_ = true;
-    const std::optional<StandInHeader> header = ReadStandInHeader(received);
-    if (!header || header->kind != ImageKind::PanelFirmware ||
-        header->family != PanelFamily(settings_.model) || header->deviceModel != settings_.model) {
-      firmwareReceiver_.Abandon();
-      return StandardReply(codes::kFirmwareMismatch);
-    }
-  }
+  const int model = settings_.model;
+  const auto fits = [model](const std::optional<StandInHeader>& header) {
+    const bool forThisPanel = header && header->kind == ImageKind::PanelFirmware &&
+                              header->family == PanelFamily(model) && header->deviceModel == model;
+    return forThisPanel ? codes::kOk : codes::kFirmwareMismatch;
+  };
+  const BlockReceiver::Result result = firmwareLoader_.Take(command, kPanelFirmwareCapacity, fits);
   if (result.completed) {
     // The new firmware is in the flash; it erased the user program.
-    loadedFirmware_ = firmwareReceiver_.TakeStream();
     ClearMemory();
   }
-  return StandardReply(codes::kOk);
+  return StandardReply(result.error);
 }
 
 }  // namespace orvane::sim

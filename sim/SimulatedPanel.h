@@ -10,6 +10,7 @@
 
 #include "sim/BlockTransfer.h"
 #include "sim/DeviceMemory.h"
+#include "sim/FirmwareLoader.h"
 #include "sim/ImageReceiver.h"
 #include "sim/SimulatedDevice.h"
 
@@ -98,9 +99,8 @@ class SimulatedPanel : public SimulatedDevice {
 
   BlockReceiver tagReceiver_;
   ImageReceiver driverReceiver_;
-  BlockReceiver firmwareReceiver_;
+  FirmwareLoader firmwareLoader_;
   BlockSender tagSender_;
-  bool firmwareHeaderChecked_ = false;
 
   // Message reads: the last wire number sent; reading_ after a start request.
   uint16_t readCursor_ = 0;
@@ -108,9 +108,6 @@ class SimulatedPanel : public SimulatedDevice {
 
   bool inLoader_ = false;
   int silentLeft_ = 0;
-  /// A complete firmware image the loader received, started by the next
-  /// restart.
-  std::optional<Bytes> loadedFirmware_;
 };
 
 }  // namespace orvane::sim
