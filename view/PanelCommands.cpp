@@ -49,6 +49,11 @@ class PanelCommands::TraceScope {
     // A trace that cannot be created leaves the link working without one.
     OpenTrace(name, directory);
   }
+  /// The trace of a Write, Read or Verify begins with the program version.
+  TraceScope(const char* name, const std::filesystem::path& directory, const std::string& version)
+      : TraceScope(name, directory) {
+    TraceNote(kProgramVersionNote + version);
+  }
   ~TraceScope() { CloseTrace(); }
   TraceScope(const TraceScope&) = delete;
   TraceScope& operator=(const TraceScope&) = delete;
@@ -97,6 +102,11 @@ TransferOutcome PanelCommands::RunLong(int32_t operation, TOvProject* project,
     lastError_ = outcome.errorText;
   }
   return outcome;
+}
+
+TransferOutcome PanelCommands::ReadInto(TOvProject& read) {
+  AddFirstPanel(read, kModelOv200);
+  return RunLong(operations::kReadProject, &read);
 }
 
 CommandResult PanelCommands::FromOutcome(const TransferOutcome& outcome) const {
@@ -153,9 +163,8 @@ bool PanelCommands::CheckIncompleteData() {
 
 CommandResult PanelCommands::Write() {
   lastError_.clear();
-  TraceScope trace(kWriteTrace, traceDir_);
+  TraceScope trace(kWriteTrace, traceDir_, ProgramVersionText());
   SetBaudRateSetting(BaudRateFor(project_));
-  TraceNote(kProgramVersionNote + ProgramVersionText());
   if (!CheckIncompleteData()) {
     return CommandResult::Declined;
   }
@@ -172,10 +181,7 @@ CommandResult PanelCommands::Write() {
 
 CommandResult PanelCommands::Read() {
   lastError_.clear();
-  TraceScope trace(kReadTrace, traceDir_);
-  TraceNote(kProgramVersionNote + ProgramVersionText());
-  TOvProject read;
-  AddFirstPanel(read, kModelOv200);
+  TraceScope trace(kReadTrace, traceDir_, ProgramVersionText());
   Question question;
   question.text = LoadString(strings::kReadOverwritesQuestion);
   question.icon = Icon::Exclamation;
@@ -185,7 +191,8 @@ CommandResult PanelCommands::Read() {
   if (ui_.Ask(question) != Answer::Ok) {
     return CommandResult::Declined;
   }
-  const TransferOutcome outcome = RunLong(operations::kReadProject, &read);
+  TOvProject read;
+  const TransferOutcome outcome = ReadInto(read);
   if (!outcome.succeeded) {
     return FromOutcome(outcome);
   }
@@ -220,11 +227,9 @@ VerifyResult PanelCommands::Verify() {
       return result;
     }
   }
-  TraceScope trace(kReadTrace, traceDir_);
-  TraceNote(kProgramVersionNote + ProgramVersionText());
+  TraceScope trace(kReadTrace, traceDir_, ProgramVersionText());
   TOvProject read;
-  AddFirstPanel(read, kModelOv200);
-  const TransferOutcome outcome = RunLong(operations::kReadProject, &read);
+  const TransferOutcome outcome = ReadInto(read);
   result.result = FromOutcome(outcome);
   if (!outcome.succeeded) {
     return result;

@@ -170,6 +170,9 @@ class PanelCommands {
   TransferServices Services();
   /// Runs a long operation through the owner; errors land in lastError_.
   TransferOutcome RunLong(int32_t operation, TOvProject* project, const std::string& path = {});
+  /// Reads the device's project through the owner into read, which starts
+  /// as a new project with one model 1 panel.
+  TransferOutcome ReadInto(TOvProject& read);
   CommandResult FromOutcome(const TransferOutcome& outcome) const;
   bool CheckIncompleteData();
   void ShowIncompleteData(bool withDetails);
