@@ -215,14 +215,8 @@ VerifyResult PanelCommands::Verify() {
       result.result = CommandResult::Declined;
       return result;
     }
-    std::unique_ptr<TOvXComm> link = OpenShortLink();
-    if (link == nullptr) {
-      return result;
-    }
-    TOvProjectHelper helper(shortJob_, Services());
-    const bool connected = helper.TestPanelsConnected(*link);
-    link.reset();
-    ShowShortErrors();
+    const bool connected = RunShort(
+        [](TOvProjectHelper& helper, TOvXComm& link) { return helper.TestPanelsConnected(link); });
     if (!connected) {
       return result;
     }
@@ -258,6 +252,31 @@ std::unique_ptr<TOvXComm> PanelCommands::OpenShortLink() {
   return link;
 }
 
+bool PanelCommands::RunShort(const ShortSteps& steps) {
+  std::unique_ptr<TOvXComm> link = OpenShortLink();
+  if (link == nullptr) {
+    return false;
+  }
+  TOvProjectHelper helper(shortJob_, Services());
+  const bool done = steps(helper, *link);
+  link.reset();
+  ShowShortErrors();
+  return done;
+}
+
+StatusResult PanelCommands::ShortStatus(int32_t port, const StatusSteps& steps) {
+  StatusResult result;
+  std::unique_ptr<TOvXResp> reply;
+  const bool ok = RunShort([&steps, &reply](TOvProjectHelper& helper, TOvXComm& link) {
+    return steps(helper, link, reply);
+  });
+  if (ok && reply != nullptr) {
+    result.result = CommandResult::Done;
+    result.status = StatusOf(*reply, port);
+  }
+  return result;
+}
+
 void PanelCommands::ShowShortErrors() {
   std::vector<std::string> errors;
   errors.swap(shortSink_->errors);
@@ -280,14 +299,9 @@ CommandResult PanelCommands::ClearMemory() {
     return CommandResult::Declined;
   }
   SetBaudRateSetting(BaudRateFor(project_));
-  std::unique_ptr<TOvXComm> link = OpenShortLink();
-  if (link == nullptr) {
-    return CommandResult::Failed;
-  }
-  TOvProjectHelper helper(shortJob_, Services());
-  const bool cleared = multiPanel ? helper.ClearAllPanels(*link) : helper.ClearMemory(*link);
-  link.reset();
-  ShowShortErrors();
+  const bool cleared = RunShort([multiPanel](TOvProjectHelper& helper, TOvXComm& link) {
+    return multiPanel ? helper.ClearAllPanels(link) : helper.ClearMemory(link);
+  });
   if (!cleared) {
     return CommandResult::Failed;
   }
@@ -333,24 +347,13 @@ DeviceStatus PanelCommands::StatusOf(const TOvXResp& reply, int32_t port) {
 
 StatusResult PanelCommands::Information() {
   lastError_.clear();
-  StatusResult result;
   SetBaudRateSetting(BaudRateFor(project_));
-  std::unique_ptr<TOvXComm> link = OpenShortLink();
-  if (link == nullptr) {
-    return result;
-  }
-  TOvProjectHelper helper(shortJob_, Services());
-  std::unique_ptr<TOvXResp> reply;
-  const bool ok = project_.systemMode == kMultiPanelSystem
-                      ? helper.CheckMuxStatus(*link, reply)
-                      : helper.CheckPanelStatus(*link, strings::kC001, reply);
-  link.reset();
-  ShowShortErrors();
-  if (ok && reply != nullptr) {
-    result.result = CommandResult::Done;
-    result.status = StatusOf(*reply, 0);
-  }
-  return result;
+  const bool multiPanel = project_.systemMode == kMultiPanelSystem;
+  return ShortStatus(
+      0, [multiPanel](TOvProjectHelper& helper, TOvXComm& link, std::unique_ptr<TOvXResp>& reply) {
+        return multiPanel ? helper.CheckMuxStatus(link, reply)
+                          : helper.CheckPanelStatus(link, strings::kC001, reply);
+      });
 }
 
 StatusResult PanelCommands::PortInformation() {
@@ -362,23 +365,14 @@ StatusResult PanelCommands::PortInformation() {
     return result;
   }
   SetBaudRateSetting(BaudRateFor(project_));
-  std::unique_ptr<TOvXComm> link = OpenShortLink();
-  if (link == nullptr) {
-    return result;
-  }
-  TOvProjectHelper helper(shortJob_, Services());
-  std::unique_ptr<TOvXResp> reply;
-  const bool ok = helper.SwitchPort(*link, 0) && helper.SwitchPort(*link, port) &&
-                  helper.CheckPanelStatus(*link, strings::kC001, reply);
-  // The multiplexer goes back to itself however the check ended.
-  helper.SwitchPort(*link, 0);
-  link.reset();
-  ShowShortErrors();
-  if (ok && reply != nullptr) {
-    result.result = CommandResult::Done;
-    result.status = StatusOf(*reply, port);
-  }
-  return result;
+  return ShortStatus(
+      port, [port](TOvProjectHelper& helper, TOvXComm& link, std::unique_ptr<TOvXResp>& reply) {
+        const bool ok = helper.SwitchPort(link, 0) && helper.SwitchPort(link, port) &&
+                        helper.CheckPanelStatus(link, strings::kC001, reply);
+        // The multiplexer goes back to itself however the check ended.
+        helper.SwitchPort(link, 0);
+        return ok;
+      });
 }
 
 // --- Firmware ------------------------------------------------------------------

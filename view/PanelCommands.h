@@ -182,6 +182,16 @@ class PanelCommands {
   std::unique_ptr<TOvXComm> OpenShortLink();
   /// Shows the errors the short operations reported since the last call.
   void ShowShortErrors();
+  using ShortSteps = std::function<bool(TOvProjectHelper& helper, TOvXComm& link)>;
+  /// Runs a short operation's steps on a link of its own (OpenShortLink),
+  /// then closes the link and shows the errors the steps reported. false
+  /// when the port did not open or the steps failed.
+  bool RunShort(const ShortSteps& steps);
+  using StatusSteps = std::function<bool(TOvProjectHelper& helper, TOvXComm& link,
+                                         std::unique_ptr<TOvXResp>& reply)>;
+  /// RunShort for Information: Done with the status reply the steps fetch,
+  /// shown as the device on port.
+  StatusResult ShortStatus(int32_t port, const StatusSteps& steps);
   void ShowError(const std::string& text);
   DeviceStatus StatusOf(const TOvXResp& reply, int32_t port);
   CommandResult Firmware(int32_t operation, const std::string& imagePath, int baudRate);
