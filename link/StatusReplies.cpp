@@ -29,18 +29,31 @@ int PanelModelFromStatus(uint8_t family, uint8_t variant1, uint8_t variant2, uin
   return 4;
 }
 
+void TOvDeviceStatusResp::ReadRevisions(std::span<const uint8_t> frame, size_t firmware_offset,
+                                        size_t driver_offset) {
+  firmwareLetter_ = ByteAt(frame, firmware_offset);
+  firmwareNumber_ = ByteAt(frame, firmware_offset + 1);
+  driverManufacturer_ = ByteAt(frame, driver_offset);
+  driverModel_ = ByteAt(frame, driver_offset + 1);
+  driverRevision_ = ByteAt(frame, driver_offset + 2);
+}
+
+std::string TOvDeviceStatusResp::FirmwareRevisionText() const {
+  return FormatText("%c.%d", firmwareLetter_, int{firmwareNumber_});
+}
+
+std::string TOvDeviceStatusResp::DriverRevisionText() const {
+  return FormatText("%c", driverRevision_);
+}
+
 TOvStatusIdResp::TOvStatusIdResp(std::span<const uint8_t> frame) {
   Parse(frame);
   family_ = ByteAt(frame, 5);
   variant1_ = ByteAt(frame, 6);
   variant2_ = ByteAt(frame, 7);
   variant3_ = ByteAt(frame, 8);
-  firmwareLetter_ = ByteAt(frame, 9);
-  firmwareNumber_ = ByteAt(frame, 10);
+  ReadRevisions(frame, 9, 12);
   memoryKilobytes_ = ByteAt(frame, 11);
-  driverManufacturer_ = ByteAt(frame, 12);
-  driverModel_ = ByteAt(frame, 13);
-  driverRevision_ = ByteAt(frame, 14);
   byte15_ = ByteAt(frame, 15);
 }
 
@@ -52,42 +65,22 @@ int TOvStatusIdResp::PanelModel() const {
   return PanelModelFromStatus(family_, variant1_, variant2_, variant3_);
 }
 
-std::string TOvStatusIdResp::FirmwareRevisionText() const {
-  return FormatText("%c.%d", firmwareLetter_, int{firmwareNumber_});
-}
-
 std::string TOvStatusIdResp::MemoryText() const {
   return FormatText("%4d KB", int{memoryKilobytes_});
-}
-
-std::string TOvStatusIdResp::DriverRevisionText() const {
-  return FormatText("%c", driverRevision_);
 }
 
 TOvMuxStatusIdResp::TOvMuxStatusIdResp(std::span<const uint8_t> frame) {
   Parse(frame);
   family_ = ByteAt(frame, 5);
-  firmwareLetter_ = ByteAt(frame, 8);
-  firmwareNumber_ = ByteAt(frame, 9);
+  ReadRevisions(frame, 8, 18);
   value10_ = LittleEndian32(frame, 10);
   memoryBytes_ = LittleEndian32(frame, 14);
-  driverManufacturer_ = ByteAt(frame, 18);
-  driverModel_ = ByteAt(frame, 19);
-  driverRevision_ = ByteAt(frame, 20);
-}
-
-std::string TOvMuxStatusIdResp::FirmwareRevisionText() const {
-  return FormatText("%c.%d", firmwareLetter_, int{firmwareNumber_});
 }
 
 std::string TOvMuxStatusIdResp::MemoryText() const {
   // Unsigned, so that a size beyond 2 GB does not show as negative; the same
   // text as "%4d Bytes" for every size a multiplexer has.
   return FormatText("%4u Bytes", memoryBytes_);
-}
-
-std::string TOvMuxStatusIdResp::DriverRevisionText() const {
-  return FormatText("%c", driverRevision_);
 }
 
 }  // namespace orvane

@@ -1,5 +1,6 @@
 // The status identification replies: a panel's (TOvStatusIdResp) and a
-// multiplexer's (TOvMuxStatusIdResp, told apart by its length byte 24).
+// multiplexer's (TOvMuxStatusIdResp, told apart by its length byte 24), and
+// what the two share (TOvDeviceStatusResp).
 #pragma once
 
 #include <cstdint>
@@ -22,8 +23,39 @@ int PanelModelFromStatus(uint8_t family, uint8_t variant1, uint8_t variant2, uin
 /// Model code of the multiplexer.
 inline constexpr int kMultiplexerModel = 6;
 
+/// The fields a panel's and a multiplexer's status share: the firmware
+/// revision the device runs and the codes of the PLC driver it holds.
+class TOvDeviceStatusResp : public TOvXResp {
+ public:
+  char FirmwareLetter() const { return static_cast<char>(firmwareLetter_); }
+  int FirmwareNumber() const { return firmwareNumber_; }
+  int DriverManufacturer() const { return driverManufacturer_; }  // 0 = no driver
+  int DriverModel() const { return driverModel_; }                // 0 = no driver
+  char DriverRevision() const { return static_cast<char>(driverRevision_); }
+
+  /// The driver fields are shown only when both codes are non-zero.
+  bool HasDriver() const { return driverManufacturer_ != 0 && driverModel_ != 0; }
+  /// "%c.%d": letter and number, for example "B.3".
+  std::string FirmwareRevisionText() const;
+  /// "%c".
+  std::string DriverRevisionText() const;
+
+ protected:
+  /// Reads the revision letter and number from firmware_offset on, and the
+  /// driver's manufacturer code, model code and revision from driver_offset
+  /// on.
+  void ReadRevisions(std::span<const uint8_t> frame, size_t firmware_offset, size_t driver_offset);
+
+ private:
+  uint8_t firmwareLetter_ = 0;
+  uint8_t firmwareNumber_ = 0;
+  uint8_t driverManufacturer_ = 0;
+  uint8_t driverModel_ = 0;
+  uint8_t driverRevision_ = 0;
+};
+
 /// A panel's status: offsets 5 to 15 of the reply.
-class TOvStatusIdResp : public TOvXResp {
+class TOvStatusIdResp : public TOvDeviceStatusResp {
  public:
   explicit TOvStatusIdResp(std::span<const uint8_t> frame);
 
@@ -31,24 +63,13 @@ class TOvStatusIdResp : public TOvXResp {
   uint8_t Variant1() const { return variant1_; }
   uint8_t Variant2() const { return variant2_; }
   uint8_t Variant3() const { return variant3_; }
-  char FirmwareLetter() const { return static_cast<char>(firmwareLetter_); }
-  int FirmwareNumber() const { return firmwareNumber_; }
   int MemoryKilobytes() const { return memoryKilobytes_; }
-  int DriverManufacturer() const { return driverManufacturer_; }  // 0 = no driver
-  int DriverModel() const { return driverModel_; }                // 0 = no driver
-  char DriverRevision() const { return static_cast<char>(driverRevision_); }
   uint8_t Byte15() const { return byte15_; }
 
   /// PanelModelFromStatus of this reply.
   int PanelModel() const;
-  /// The driver fields are shown only when both codes are non-zero.
-  bool HasDriver() const { return driverManufacturer_ != 0 && driverModel_ != 0; }
-  /// "%c.%d": letter and number, for example "B.3".
-  std::string FirmwareRevisionText() const;
   /// "%4d KB".
   std::string MemoryText() const;
-  /// "%c".
-  std::string DriverRevisionText() const;
 
   /// Whether a frame is long enough for this reply's fields.
   static bool Fits(std::span<const uint8_t> frame);
@@ -58,48 +79,28 @@ class TOvStatusIdResp : public TOvXResp {
   uint8_t variant1_ = 0;
   uint8_t variant2_ = 0;
   uint8_t variant3_ = 0;
-  uint8_t firmwareLetter_ = 0;
-  uint8_t firmwareNumber_ = 0;
   uint8_t memoryKilobytes_ = 0;
-  uint8_t driverManufacturer_ = 0;
-  uint8_t driverModel_ = 0;
-  uint8_t driverRevision_ = 0;
   uint8_t byte15_ = 0;
 };
 
 /// A multiplexer's status (length byte 24): offsets 5 to 21 of the reply.
-class TOvMuxStatusIdResp : public TOvXResp {
+class TOvMuxStatusIdResp : public TOvDeviceStatusResp {
  public:
   explicit TOvMuxStatusIdResp(std::span<const uint8_t> frame);
 
   uint8_t Family() const { return family_; }  // '4' for a multiplexer
   /// 6 when the family is '4', else 0.
   int DeviceModel() const { return family_ == '4' ? kMultiplexerModel : 0; }
-  char FirmwareLetter() const { return static_cast<char>(firmwareLetter_); }
-  int FirmwareNumber() const { return firmwareNumber_; }
   uint32_t Value10() const { return value10_; }  // kept as it came
   uint32_t MemoryBytes() const { return memoryBytes_; }
-  int DriverManufacturer() const { return driverManufacturer_; }
-  int DriverModel() const { return driverModel_; }
-  char DriverRevision() const { return static_cast<char>(driverRevision_); }
 
-  bool HasDriver() const { return driverManufacturer_ != 0 && driverModel_ != 0; }
-  /// "%c.%d".
-  std::string FirmwareRevisionText() const;
   /// "%4d Bytes".
   std::string MemoryText() const;
-  /// "%c".
-  std::string DriverRevisionText() const;
 
  private:
   uint8_t family_ = 0;
-  uint8_t firmwareLetter_ = 0;
-  uint8_t firmwareNumber_ = 0;
   uint32_t value10_ = 0;
   uint32_t memoryBytes_ = 0;
-  uint8_t driverManufacturer_ = 0;
-  uint8_t driverModel_ = 0;
-  uint8_t driverRevision_ = 0;
 };
 
 }  // namespace orvane
