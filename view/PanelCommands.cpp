@@ -315,20 +315,17 @@ DeviceStatus PanelCommands::StatusOf(const TOvXResp& reply, int32_t port) {
   if (const auto* mux = dynamic_cast<const TOvMuxStatusIdResp*>(&reply)) {
     status.multiplexer = true;
     status.model = mux->DeviceModel();
-    status.firmware = mux->FirmwareRevisionText();
     status.memory = mux->MemoryText();
-    status.hasDriver = mux->HasDriver();
-    status.driverManufacturer = mux->DriverManufacturer();
-    status.driverModel = mux->DriverModel();
-    status.driverRevision = mux->DriverRevisionText();
   } else if (const auto* panel = dynamic_cast<const TOvStatusIdResp*>(&reply)) {
     status.model = panel->PanelModel();
-    status.firmware = panel->FirmwareRevisionText();
     status.memory = panel->MemoryText();
-    status.hasDriver = panel->HasDriver();
-    status.driverManufacturer = panel->DriverManufacturer();
-    status.driverModel = panel->DriverModel();
-    status.driverRevision = panel->DriverRevisionText();
+  }
+  if (const auto* device = dynamic_cast<const TOvDeviceStatusResp*>(&reply)) {
+    status.firmware = device->FirmwareRevisionText();
+    status.hasDriver = device->HasDriver();
+    status.driverManufacturer = device->DriverManufacturer();
+    status.driverModel = device->DriverModel();
+    status.driverRevision = device->DriverRevisionText();
   }
   status.modelName = PanelModel(status.model).name;
   if (status.hasDriver) {
