@@ -15,7 +15,6 @@
 #include "transfer/BlockSender.h"
 #include "transfer/ImageFiles.h"
 #include "transfer/TOvProjectHelper.h"
-#include "transfer/TransferLink.h"
 #include "transfer/TransferTexts.h"
 
 namespace orvane {
@@ -49,9 +48,8 @@ void TOvProjectHelper::DownloadFirmware(const std::string& path) {
     ReportError(LoadString(strings::kZ003));
     return;
   }
-  const std::unique_ptr<TOvXComm> link = OpenTransferLink(job_);
-  if (!link->IsOk()) {
-    ReportPlain(link->ErrorText());
+  const std::unique_ptr<TOvXComm> link = OpenLink();
+  if (link == nullptr) {
     return;
   }
   link->ApplySettings();
@@ -132,9 +130,8 @@ void TOvProjectHelper::DownloadMuxFirmware(const std::string& path) {
     ReportError(LoadString(strings::kZ003));
     return;
   }
-  const std::unique_ptr<TOvXComm> link = OpenTransferLink(job_);
-  if (!link->IsOk()) {
-    ReportPlain(link->ErrorText());
+  const std::unique_ptr<TOvXComm> link = OpenLink();
+  if (link == nullptr) {
     return;
   }
   SetBaudRateSetting(kMultiplexerBaudRate);

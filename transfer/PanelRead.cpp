@@ -21,7 +21,6 @@
 #include "plchost/ProjectDriver.h"
 #include "project/TOvProject.h"
 #include "transfer/TOvProjectHelper.h"
-#include "transfer/TransferLink.h"
 #include "transfer/TransferTexts.h"
 
 namespace orvane {
@@ -49,9 +48,8 @@ void TOvProjectHelper::ReadProject() {
   for (int32_t port = kFirstPort; port <= kLastPort; ++port) {
     project_->portTable.Clear(port);
   }
-  const std::unique_ptr<TOvXComm> link = OpenTransferLink(job_);
-  if (!link->IsOk()) {
-    ReportPlain(link->ErrorText());
+  const std::unique_ptr<TOvXComm> link = OpenLink();
+  if (link == nullptr) {
     return;
   }
 

@@ -20,7 +20,6 @@
 #include "transfer/BlockSender.h"
 #include "transfer/ImageFiles.h"
 #include "transfer/TOvProjectHelper.h"
-#include "transfer/TransferLink.h"
 #include "transfer/TransferTexts.h"
 
 namespace orvane {
@@ -43,9 +42,8 @@ constexpr uint32_t kFinalStageDelay_ms = 50;
 }  // namespace
 
 void TOvProjectHelper::WriteProject() {
-  const std::unique_ptr<TOvXComm> link = OpenTransferLink(job_);
-  if (!link->IsOk()) {
-    ReportPlain(link->ErrorText());
+  const std::unique_ptr<TOvXComm> link = OpenLink();
+  if (link == nullptr) {
     return;
   }
   if (project_ == nullptr) {

@@ -1,11 +1,13 @@
 // The orchestrator's reporting: job fields, notifications, the route
-// prefix of errors, the acknowledge rule and the progress count.
+// prefix of errors, the acknowledge rule, the link a long operation opens
+// and the progress count.
 #include <algorithm>
 
 #include "app/StringTable.h"
 #include "link/ReplyChecks.h"
 #include "project/TOvProject.h"
 #include "transfer/TOvProjectHelper.h"
+#include "transfer/TransferLink.h"
 #include "transfer/TransferTexts.h"
 
 namespace orvane {
@@ -99,6 +101,15 @@ bool TOvProjectHelper::Accept(std::unique_ptr<TOvXResp> reply) {
     ReportError(check.text);
   }
   return false;
+}
+
+std::unique_ptr<TOvXComm> TOvProjectHelper::OpenLink() {
+  std::unique_ptr<TOvXComm> link = OpenTransferLink(job_);
+  if (!link->IsOk()) {
+    ReportPlain(link->ErrorText());
+    return nullptr;
+  }
+  return link;
 }
 
 void TOvProjectHelper::SetRoute(int32_t port) {

@@ -131,6 +131,9 @@ class TOvProjectHelper {
 
  private:
   // Route and link.
+  /// A link on the job's port (OpenTransferLink); nothing, after the link's
+  /// error text has been reported, when the port does not open.
+  std::unique_ptr<TOvXComm> OpenLink();
   void SetRoute(int32_t port);
   std::string RoutePrefix() const;
   /// The acknowledge rule: a standard reply with code 0; anything else is
