@@ -13,7 +13,6 @@
 #include "link/TOvXComm.h"
 #include "project/TOvProject.h"
 #include "transfer/BlockSender.h"
-#include "transfer/ImageFiles.h"
 #include "transfer/TOvProjectHelper.h"
 #include "transfer/TransferTexts.h"
 
@@ -38,9 +37,7 @@ constexpr uint8_t kImagePadByte = 0xFF;
 
 void TOvProjectHelper::DownloadFirmware(const std::string& path) {
   std::ifstream file;
-  std::string openError;
-  if (!OpenImageFile(path, file, openError)) {
-    ReportPlain(openError);
+  if (!OpenImage(path, file)) {
     return;
   }
   const TOvExec image(file, TOvExec::kFirmwareStart);
@@ -118,9 +115,7 @@ bool TOvProjectHelper::RestartIntoLoader(TOvXComm& link) {
 
 void TOvProjectHelper::DownloadMuxFirmware(const std::string& path) {
   std::ifstream file;
-  std::string openError;
-  if (!OpenImageFile(path, file, openError)) {
-    ReportPlain(openError);
+  if (!OpenImage(path, file)) {
     return;
   }
   // The first block carries 50 bytes of the image: a shorter image cannot

@@ -14,7 +14,6 @@
 #include "link/Trace.h"
 #include "plchost/ProjectDriver.h"
 #include "project/TOvProject.h"
-#include "transfer/ImageFiles.h"
 #include "transfer/SelectedPortScope.h"
 #include "transfer/TOvProjectHelper.h"
 #include "transfer/TransferTexts.h"
@@ -107,9 +106,7 @@ bool TOvProjectHelper::WriteMultiplexer(TOvXComm& link) {
     return false;
   }
   std::ifstream file;
-  std::string openError;
-  if (!OpenImageFile(driverPath, file, openError)) {
-    ReportPlain(openError);
+  if (!OpenImage(driverPath, file)) {
     return false;
   }
   const TOvMuxExec image(file, TOvMuxExec::kPlcDriverStart);

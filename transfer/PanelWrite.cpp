@@ -18,7 +18,6 @@
 #include "plchost/ProjectDriver.h"
 #include "project/TOvProject.h"
 #include "transfer/BlockSender.h"
-#include "transfer/ImageFiles.h"
 #include "transfer/TOvProjectHelper.h"
 #include "transfer/TransferTexts.h"
 
@@ -81,9 +80,7 @@ bool TOvProjectHelper::WritePanel(TOvXComm& link) {
     return false;
   }
   std::ifstream file;
-  std::string openError;
-  if (!OpenImageFile(driverPath, file, openError)) {
-    ReportPlain(openError);
+  if (!OpenImage(driverPath, file)) {
     return false;
   }
 

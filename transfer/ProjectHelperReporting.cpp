@@ -1,11 +1,12 @@
 // The orchestrator's reporting: job fields, notifications, the route
-// prefix of errors, the acknowledge rule, the link a long operation opens
-// and the progress count.
+// prefix of errors, the acknowledge rule, the link and the image files a
+// long operation opens, and the progress count.
 #include <algorithm>
 
 #include "app/StringTable.h"
 #include "link/ReplyChecks.h"
 #include "project/TOvProject.h"
+#include "transfer/ImageFiles.h"
 #include "transfer/TOvProjectHelper.h"
 #include "transfer/TransferLink.h"
 #include "transfer/TransferTexts.h"
@@ -110,6 +111,15 @@ std::unique_ptr<TOvXComm> TOvProjectHelper::OpenLink() {
     return nullptr;
   }
   return link;
+}
+
+bool TOvProjectHelper::OpenImage(const std::string& path, std::ifstream& file) {
+  std::string error;
+  if (!OpenImageFile(path, file, error)) {
+    ReportPlain(error);
+    return false;
+  }
+  return true;
 }
 
 void TOvProjectHelper::SetRoute(int32_t port) {

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -134,6 +135,9 @@ class TOvProjectHelper {
   /// A link on the job's port (OpenTransferLink); nothing, after the link's
   /// error text has been reported, when the port does not open.
   std::unique_ptr<TOvXComm> OpenLink();
+  /// Opens a driver or firmware image file (OpenImageFile); false after the
+  /// platform's message has been reported.
+  bool OpenImage(const std::string& path, std::ifstream& file);
   void SetRoute(int32_t port);
   std::string RoutePrefix() const;
   /// The acknowledge rule: a standard reply with code 0; anything else is
