@@ -1,5 +1,6 @@
 // The multiplexer's panels as a whole: the test that every configured
-// panel is connected, and clearing every panel.
+// panel is connected, clearing every panel, and the way back to the
+// multiplexer itself.
 #include "app/StringTable.h"
 #include "link/StatusReplies.h"
 #include "link/TOvXComm.h"
@@ -36,10 +37,14 @@ bool TOvProjectHelper::TestPanelsConnected(TOvXComm& link) {
       std::unique_ptr<TOvXResp> status;
       connected = CheckPanelStatus(link, strings::kC001Multiplexer, status);
     }
-    SetCaption(kMultiplexerModel, 0);
-    SwitchPort(link, 0);
+    ReturnToMultiplexer(link);
   }
   return connected;
+}
+
+bool TOvProjectHelper::ReturnToMultiplexer(TOvXComm& link) {
+  SetCaption(kMultiplexerModel, 0);
+  return SwitchPort(link, 0);
 }
 
 bool TOvProjectHelper::ClearAllPanels(TOvXComm& link) {

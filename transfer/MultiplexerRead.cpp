@@ -87,14 +87,11 @@ bool TOvProjectHelper::ReadMultiPanelSystem(TOvXComm& link) {
     project_->portTable.SetModel(port, model);
     SetCaption(model, port);
     if (!ReadPanel(link)) {
-      currentPort_ = 0;
-      SetCaption(kMultiplexerModel, 0);
-      SwitchPort(link, 0);
+      ReturnToMultiplexer(link);
       return false;
     }
   }
-  SetCaption(kMultiplexerModel, 0);
-  return SwitchPort(link, 0);
+  return ReturnToMultiplexer(link);
 }
 
 bool TOvProjectHelper::ReadMultiplexer(TOvXComm& link) {

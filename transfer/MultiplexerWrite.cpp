@@ -51,14 +51,11 @@ bool TOvProjectHelper::WriteMultiPanelSystem(TOvXComm& link) {
     SetCaption(model, port);
     TraceNote(FormatText(texts::trace::kWritingTo, PanelModel(model).name));
     if (!WritePanel(link)) {
-      currentPort_ = 0;
-      SetCaption(kMultiplexerModel, 0);
-      SwitchPort(link, 0);
+      ReturnToMultiplexer(link);
       return false;
     }
   }
-  SetCaption(kMultiplexerModel, 0);
-  return SwitchPort(link, 0);
+  return ReturnToMultiplexer(link);
 }
 
 void TOvProjectHelper::BuildMuxTagList() {

@@ -100,6 +100,9 @@ class TOvProjectHelper {
   /// Whether every configured port answers with its configured panel type;
   /// always ends routed to port 0 with the current panel as it was.
   bool TestPanelsConnected(TOvXComm& link);
+  /// The end of every multi-panel sequence, however it went: the caption
+  /// of the multiplexer, then the route back to port 0 (its result).
+  bool ReturnToMultiplexer(TOvXComm& link);
 
   /// Fills the multiplexer tag list from every panel: sorted by the PLC
   /// driver's order, duplicates removed.
