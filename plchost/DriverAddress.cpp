@@ -17,6 +17,16 @@ PlcAddress DriverAddress::Record() {
   return record;
 }
 
+void DriverAddress::TakeFields(const PlcAddress& record) {
+  access = record.access;
+  isBit = record.isBit;
+  valid = record.valid;
+  type = record.type;
+  fileNumber = record.fileNumber;
+  wordNumber = record.wordNumber;
+  bit = record.bit;
+}
+
 std::string DriverAddress::MapText() const {
   std::string text;
   for (int i = 0; i < mapLength && i < static_cast<int>(map.size()); ++i) {

@@ -28,6 +28,10 @@ struct DriverAddress {
   /// map: keep the object alive and in place while the record is used.
   PlcAddress Record();
 
+  /// Takes every field of a contract record except its map string, which
+  /// the caller copies with the length it trusts.
+  void TakeFields(const PlcAddress& record);
+
   /// The map string in use as upper-case hexadecimal bytes separated by
   /// blanks ("FF 07 00 07 00 00 FF").
   std::string MapText() const;

@@ -85,13 +85,7 @@ bool PlcDriver::ValidateSyntax(DriverAddress& address, const std::string& text, 
   if (auto release = Export<PlcReleaseMapStringFn>(PLC_SYM_RELEASE_MAP)) {
     release(record.mapString);
   }
-  result.access = record.access;
-  result.isBit = record.isBit;
-  result.valid = record.valid;
-  result.type = record.type;
-  result.fileNumber = record.fileNumber;
-  result.wordNumber = record.wordNumber;
-  result.bit = record.bit;
+  result.TakeFields(record);
   address = result;
   return true;
 }

@@ -33,13 +33,7 @@ DriverAddress DriverAddressOf(const TOvTag& tag) {
   if (record.mapString != nullptr) {
     std::copy_n(record.mapString, tag.MapLength(), address.map.begin());
   }
-  address.access = record.access;
-  address.isBit = record.isBit;
-  address.valid = record.valid;
-  address.type = record.type;
-  address.fileNumber = record.fileNumber;
-  address.wordNumber = record.wordNumber;
-  address.bit = record.bit;
+  address.TakeFields(record);
   return address;
 }
 
