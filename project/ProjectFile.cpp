@@ -89,10 +89,7 @@ bool LoadFileTagMap(TOvProject& project, UserInterface& ui) {
   if (ui.Ask(question) != Answer::Ok) {
     return false;
   }
-  FileRequest request;
-  request.title = kTagMapChooserTitle;
-  request.filter = kTagMapFilter;
-  const std::optional<std::string> chosen = ui.ChooseOpenFile(request);
+  const std::optional<std::string> chosen = ChooseTagMapFile(ui);
   if (!chosen) {
     return false;
   }
@@ -126,7 +123,18 @@ bool LoadInto(const std::filesystem::path& path, TOvProject& project, UserInterf
   return !project.tagMapInUse || LoadFileTagMap(project, ui);
 }
 
+// The chooser of a Think & Do tag map file.
+constexpr const char* kTagMapChooserTitle = "Open Tag Map File";
+constexpr const char* kTagMapFilter = "Think & Do Map Files (*.map)|*.map|All Files (*.*)|*.*||";
+
 }  // namespace
+
+std::optional<std::string> ChooseTagMapFile(UserInterface& ui) {
+  FileRequest request;
+  request.title = kTagMapChooserTitle;
+  request.filter = kTagMapFilter;
+  return ui.ChooseOpenFile(request);
+}
 
 bool LoadProjectFile(const std::filesystem::path& path, TOvProject& project, UserInterface& ui,
                      const DriverLookup& lookup) {

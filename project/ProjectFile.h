@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/AtomicFile.h"
@@ -53,9 +54,8 @@ inline constexpr const char* kProjectFileFilter = "Orvane Files (*.ovx)|*.ovx";
 inline constexpr const char* kProjectFileFilterWithAll =
     "Orvane Files (*.ovx)|*.ovx|All Files (*.*)|*.*||";
 inline constexpr const char* kProjectFileExtension = ".ovx";
-/// The chooser of a Think & Do tag map file.
-inline constexpr const char* kTagMapChooserTitle = "Open Tag Map File";
-inline constexpr const char* kTagMapFilter =
-    "Think & Do Map Files (*.map)|*.map|All Files (*.*)|*.*||";
+/// Asks for a Think & Do tag map file ("Open Tag Map File", map files or
+/// all files); nothing when the user cancels.
+std::optional<std::string> ChooseTagMapFile(UserInterface& ui);
 
 }  // namespace orvane

@@ -38,10 +38,7 @@ bool ConfirmTagMapConversion(TOvProject& project, UserInterface& ui) {
 }
 
 bool ChangeTagMap(TOvProject& project, UserInterface& ui) {
-  FileRequest request;
-  request.title = kTagMapChooserTitle;
-  request.filter = kTagMapFilter;
-  const std::optional<std::string> chosen = ui.ChooseOpenFile(request);
+  const std::optional<std::string> chosen = ChooseTagMapFile(ui);
   if (!chosen) {
     return false;
   }

@@ -37,10 +37,7 @@ bool PlcChange::EnsureTagMap() {
   if (haveMap) {
     return true;
   }
-  FileRequest request;
-  request.title = kTagMapChooserTitle;
-  request.filter = kTagMapFilter;
-  const std::optional<std::string> chosen = ui_.ChooseOpenFile(request);
+  const std::optional<std::string> chosen = ChooseTagMapFile(ui_);
   if (!chosen || !project_.LoadTagMap(*chosen, ui_)) {
     return false;
   }
