@@ -12,6 +12,7 @@ namespace {
 
 using testing::MakeProject;
 using testing::SetAddress;
+using testing::SetEveryAddress;
 using testing::WithMarkers;
 
 TEST(NewProject, StartsWithoutPanelsAndModelOneOnPortOne) {
@@ -313,13 +314,7 @@ TEST(ClearAllAddresses, ResetsEveryAddressAndKeepsBitWordsBinary) {
 std::vector<std::string> VisitOrder(int32_t model) {
   TOvProject project = MakeProject(model);
   TOvPanel& panel = project.panels[0];
-  SetAddress(panel.keysLeds.ledWord, "led");
-  SetAddress(panel.keysLeds.buttonWord, "button");
-  SetAddress(panel.annunciatorWord, "annunciator");
-  for (int line = 0; line < 4; ++line) {
-    SetAddress(panel.lineRegisters[line], "line" + std::to_string(line + 1));
-  }
-  SetAddress(panel.passwordRegister, "password");
+  SetEveryAddress(panel);
   TOvMessage first;
   first.text = WithMarkers("3 and 1");
   first.item1.variableDecimalPoint = true;

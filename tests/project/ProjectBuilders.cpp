@@ -20,6 +20,16 @@ void SetAddress(TOvTag& tag, const std::string& text, std::vector<unsigned char>
   tag.SetMapString(map.data(), map.size());
 }
 
+void SetEveryAddress(TOvPanel& panel) {
+  SetAddress(panel.keysLeds.ledWord, "led");
+  SetAddress(panel.keysLeds.buttonWord, "button");
+  SetAddress(panel.annunciatorWord, "annunciator");
+  for (int line = 0; line < 4; ++line) {
+    SetAddress(panel.lineRegisters[line], "line" + std::to_string(line + 1));
+  }
+  SetAddress(panel.passwordRegister, "password");
+}
+
 std::string WithMarkers(std::string pattern) {
   for (char& c : pattern) {
     if (c == '1') {

@@ -20,6 +20,11 @@ TOvProject MakeProject(int32_t model = kModelOv200);
 void SetAddress(TOvTag& tag, const std::string& text, std::vector<unsigned char> map = {1, 2, 3},
                 uint32_t dataType = kDataTypeBinary16);
 
+/// Sets every system address of the panel (key/LED words, annunciator,
+/// line registers, password), each named after its place: "led",
+/// "button", "annunciator", "line1".."line4", "password".
+void SetEveryAddress(TOvPanel& panel);
+
 /// A message text with marker bytes: '1', '2', '3' in pattern become the
 /// markers of items 1, 2 and 3.
 std::string WithMarkers(std::string pattern);

@@ -13,6 +13,7 @@ namespace {
 
 using testing::MakeProject;
 using testing::SetAddress;
+using testing::SetEveryAddress;
 using testing::WithMarkers;
 
 std::vector<std::string> Texts(const TOvTagTable& table) {
@@ -21,17 +22,6 @@ std::vector<std::string> Texts(const TOvTagTable& table) {
     texts.push_back(entry.addressText);
   }
   return texts;
-}
-
-// Every address of the panel set, named after its place.
-void SetEveryAddress(TOvPanel& panel) {
-  SetAddress(panel.keysLeds.ledWord, "led");
-  SetAddress(panel.keysLeds.buttonWord, "button");
-  SetAddress(panel.annunciatorWord, "annunciator");
-  for (int line = 0; line < 4; ++line) {
-    SetAddress(panel.lineRegisters[line], "line" + std::to_string(line + 1));
-  }
-  SetAddress(panel.passwordRegister, "password");
 }
 
 TEST(BuildTagTable, MessagesFirstThenSystemAddressesWithoutDeduplication) {
