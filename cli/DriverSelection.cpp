@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "app/InstallDir.h"
+#include "base/InstallDir.h"
 #include "cli/Arguments.h"
 
 namespace orvane::cli {

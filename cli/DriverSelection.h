@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/UserInterface.h"
+#include "base/UserInterface.h"
 #include "plchost/CorvelLibrary.h"
 #include "plchost/DriverCatalog.h"
 #include "plchost/TOvPlcManager2.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UserInterface.h"
+#include "base/UserInterface.h"
 
 namespace orvane::cli {
 

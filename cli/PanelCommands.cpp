@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramVersion.h"
-#include "app/Settings.h"
-#include "app/StringTable.h"
+#include "base/ProgramVersion.h"
+#include "base/Settings.h"
+#include "base/StringTable.h"
 #include "cli/Arguments.h"
 #include "cli/CommandGroups.h"
 #include "cli/ExitStatus.h"

@@ -1,6 +1,6 @@
 #include "cli/PanelReports.h"
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "cli/Json.h"
 #include "project/PanelModels.h"
 

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "app/InstallDir.h"
+#include "base/InstallDir.h"
 #include "cli/Arguments.h"
 #include "cli/CommandGroups.h"
 #include "cli/DriverSelection.h"

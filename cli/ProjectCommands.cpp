@@ -5,7 +5,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "cli/Arguments.h"
 #include "cli/CommandGroups.h"
 #include "cli/DriverSelection.h"

@@ -1,7 +1,7 @@
 #include "cli/ProjectDocument.h"
 
-#include "app/InstallDir.h"
-#include "app/Settings.h"
+#include "base/InstallDir.h"
+#include "base/Settings.h"
 #include "cli/DriverSelection.h"
 #include "view/DocumentBinding.h"
 #include "view/OpenDocument.h"

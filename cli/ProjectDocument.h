@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "app/UserInterface.h"
+#include "base/UserInterface.h"
 #include "plchost/CorvelLibrary.h"
 #include "plchost/DriverCatalog.h"
-#include "plchost/ProjectDriver.h"
+#include "project/ProjectDriver.h"
 #include "project/TOvProject.h"
 
 namespace orvane::cli {

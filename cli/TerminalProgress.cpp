@@ -7,7 +7,7 @@
 #include <cctype>
 #include <csignal>
 
-#include "app/UserInterface.h"
+#include "base/UserInterface.h"
 #include "transfer/TOvProjectHelper.h"
 
 namespace orvane::cli {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UserInterface.h"
+#include "base/UserInterface.h"
 #include "cli/Arguments.h"
 
 namespace orvane::cli {

@@ -1,6 +1,6 @@
 #include "corvel/Corvel.h"
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "corvel/MessageSink.h"
 
 CCorvelCombo::~CCorvelCombo() = default;

@@ -1,6 +1,6 @@
 #include "link/ReplyChecks.h"
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "link/StandardReplies.h"
 
 namespace orvane {

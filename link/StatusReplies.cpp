@@ -1,6 +1,6 @@
 #include "link/StatusReplies.h"
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 
 namespace orvane {
 

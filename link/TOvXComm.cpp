@@ -1,6 +1,6 @@
 #include "link/TOvXComm.h"
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "link/BaudRate.h"
 #include "link/Protocol.h"
 #include "link/StandardReplies.h"

@@ -2,8 +2,8 @@
 
 #include <ctime>
 
-#include "app/AtomicFile.h"
-#include "app/StringTable.h"
+#include "base/AtomicFile.h"
+#include "base/StringTable.h"
 
 namespace orvane {
 

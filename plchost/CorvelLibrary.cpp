@@ -1,7 +1,7 @@
 #include "plchost/CorvelLibrary.h"
 
-#include "app/InstallDir.h"
-#include "app/StringTable.h"
+#include "base/InstallDir.h"
+#include "base/StringTable.h"
 #include "corvel/CorvelExports.h"
 
 namespace orvane {

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "app/UserInterface.h"
-#include "plchost/SharedLibrary.h"
+#include "base/SharedLibrary.h"
+#include "base/UserInterface.h"
 
 namespace orvane {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "app/InstallDir.h"
+#include "base/InstallDir.h"
 #include "plchost/TOvPlcManager2.h"
 
 namespace orvane {

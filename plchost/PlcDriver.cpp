@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 
 namespace orvane {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "app/UserInterface.h"
+#include "base/SharedLibrary.h"
+#include "base/UserInterface.h"
 #include "plchost/DriverAddress.h"
 #include "plchost/PlcContract.h"
-#include "plchost/SharedLibrary.h"
 
 namespace orvane {
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/UserInterface.h"
+#include "base/SharedLibrary.h"
+#include "base/UserInterface.h"
 #include "plchost/PlcDriver.h"
-#include "plchost/SharedLibrary.h"
 
 namespace orvane {
 

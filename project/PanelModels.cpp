@@ -1,6 +1,6 @@
 #include "project/PanelModels.h"
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "project/ModelLimits.h"
 
 namespace orvane {

@@ -4,8 +4,8 @@
 #include <sstream>
 #include <system_error>
 
-#include "app/StringTable.h"
-#include "app/UserInterface.h"
+#include "base/StringTable.h"
+#include "base/UserInterface.h"
 #include "project/LineReader.h"
 #include "project/LineWriter.h"
 #include "project/ProjectWriter.h"

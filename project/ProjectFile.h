@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "project/ProjectReader.h"
 
 namespace orvane {

@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "app/StringTable.h"
-#include "app/UserInterface.h"
+#include "base/StringTable.h"
+#include "base/UserInterface.h"
 #include "project/LineReader.h"
 #include "project/ProjectWriter.h"
 #include "project/TOvException.h"

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 
 namespace orvane {
 

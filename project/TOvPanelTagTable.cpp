@@ -2,8 +2,8 @@
 // which messages and system attributes refer to by 1-based index.
 #include <algorithm>
 
-#include "app/StringTable.h"
-#include "app/UserInterface.h"
+#include "base/StringTable.h"
+#include "base/UserInterface.h"
 #include "project/TOvPanel.h"
 
 namespace orvane {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/SharedLibrary.h"
 #include "plchost/PlcDriver.h"
-#include "plchost/SharedLibrary.h"
 #include "project/TOvPanel.h"
 #include "project/TOvPlcInfo.h"
 #include "project/TOvPortTable.h"

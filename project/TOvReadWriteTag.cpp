@@ -1,7 +1,7 @@
 #include "project/TOvReadWriteTag.h"
 
-#include "app/StringTable.h"
-#include "app/UserInterface.h"
+#include "base/StringTable.h"
+#include "base/UserInterface.h"
 #include "project/LineReader.h"
 #include "project/LineWriter.h"
 #include "project/TextNumbers.h"

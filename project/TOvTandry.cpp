@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "project/TOvProject.h"
 
 namespace orvane {

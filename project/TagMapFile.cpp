@@ -3,8 +3,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "app/StringTable.h"
-#include "app/UserInterface.h"
+#include "base/StringTable.h"
+#include "base/UserInterface.h"
 #include "project/LineReader.h"
 #include "project/TOvProject.h"
 #include "project/TextNumbers.h"

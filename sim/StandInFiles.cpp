@@ -1,6 +1,6 @@
 #include "sim/StandInFiles.h"
 
-#include "app/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "sim/HexFileWriter.h"
 
 namespace orvane::sim {

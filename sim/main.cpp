@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "cli/Arguments.h"
 #include "project/PanelModels.h"
 #include "sim/DeviceLine.h"

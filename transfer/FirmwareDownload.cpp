@@ -3,7 +3,7 @@
 // multiplexer (boot loader, image, exec).
 #include <fstream>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "link/BaudRate.h"
 #include "link/Protocol.h"
 #include "link/SimpleCommands.h"

@@ -1,7 +1,7 @@
 // The multiplexer's panels as a whole: the test that every configured
 // panel is connected, clearing every panel, and the way back to the
 // multiplexer itself.
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "link/StatusReplies.h"
 #include "link/TOvXComm.h"
 #include "link/Trace.h"

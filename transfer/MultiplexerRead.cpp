@@ -1,8 +1,8 @@
 // Reading a multi-panel system: the multiplexer's own part (its merged tag
 // list and PLC attribute stream), then whatever panel answers on each of
 // the five ports.
-#include "app/StringTable.h"
-#include "app/UserInterface.h"
+#include "base/StringTable.h"
+#include "base/UserInterface.h"
 #include "link/BaudRate.h"
 #include "link/BlockCommands.h"
 #include "link/BlockReplies.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "link/MuxTagList.h"
 #include "link/PlcAttributeRecords.h"
 #include "link/Protocol.h"
@@ -12,7 +12,7 @@
 #include "link/TOvMuxExec.h"
 #include "link/TOvXComm.h"
 #include "link/Trace.h"
-#include "plchost/ProjectDriver.h"
+#include "project/ProjectDriver.h"
 #include "project/TOvProject.h"
 #include "transfer/SelectedPortScope.h"
 #include "transfer/TOvProjectHelper.h"

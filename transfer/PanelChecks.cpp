@@ -4,9 +4,9 @@
 #include <cctype>
 #include <filesystem>
 
-#include "app/InstallDir.h"
-#include "app/StringTable.h"
-#include "app/UserInterface.h"
+#include "base/InstallDir.h"
+#include "base/StringTable.h"
+#include "base/UserInterface.h"
 #include "link/SimpleCommands.h"
 #include "link/StandardReplies.h"
 #include "link/StatusReplies.h"

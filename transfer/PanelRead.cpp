@@ -1,8 +1,8 @@
 // Reading a project back from a panel: which device answers, the PLC it
 // reports, then the system attributes, the messages, the tag list and the
 // PLC attributes.
-#include "app/StringTable.h"
-#include "app/UserInterface.h"
+#include "base/StringTable.h"
+#include "base/UserInterface.h"
 #include "link/AttributeReplies.h"
 #include "link/BaudRate.h"
 #include "link/BlockCommands.h"
@@ -18,7 +18,7 @@
 #include "link/TagStreamCollector.h"
 #include "link/Trace.h"
 #include "plchost/DriverCatalog.h"
-#include "plchost/ProjectDriver.h"
+#include "project/ProjectDriver.h"
 #include "project/TOvProject.h"
 #include "transfer/TOvProjectHelper.h"
 #include "transfer/TransferTexts.h"

@@ -3,7 +3,7 @@
 // the PLC attributes.
 #include <fstream>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "link/BlockCommands.h"
 #include "link/MessageText.h"
 #include "link/PlcAttributeRecords.h"
@@ -15,7 +15,7 @@
 #include "link/TOvXComm.h"
 #include "link/TagMapStream.h"
 #include "link/Trace.h"
-#include "plchost/ProjectDriver.h"
+#include "project/ProjectDriver.h"
 #include "project/TOvProject.h"
 #include "transfer/BlockSender.h"
 #include "transfer/TOvProjectHelper.h"

@@ -3,7 +3,7 @@
 // long operation opens, and the progress count.
 #include <algorithm>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "link/ReplyChecks.h"
 #include "project/TOvProject.h"
 #include "transfer/ImageFiles.h"

@@ -1,8 +1,8 @@
 #include "view/DocumentBinding.h"
 
-#include "app/StringTable.h"
-#include "app/UserInterface.h"
-#include "plchost/ProjectDriver.h"
+#include "base/StringTable.h"
+#include "base/UserInterface.h"
+#include "project/ProjectDriver.h"
 #include "project/TOvProject.h"
 
 namespace orvane {

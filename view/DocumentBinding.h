@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "plchost/DriverCatalog.h"
-#include "plchost/ProjectDriver.h"
+#include "project/ProjectDriver.h"
 #include "project/ProjectReader.h"
 
 namespace orvane {

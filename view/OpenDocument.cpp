@@ -1,7 +1,7 @@
 #include "view/OpenDocument.h"
 
-#include "app/StringTable.h"
-#include "app/UserInterface.h"
+#include "base/StringTable.h"
+#include "base/UserInterface.h"
 #include "project/ProjectFile.h"
 #include "project/TOvProject.h"
 #include "project/TOvTandry.h"

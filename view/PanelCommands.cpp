@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "app/ProgramVersion.h"
-#include "app/Settings.h"
-#include "app/StringTable.h"
-#include "app/UserInterface.h"
+#include "base/ProgramVersion.h"
+#include "base/Settings.h"
+#include "base/StringTable.h"
+#include "base/UserInterface.h"
 #include "link/BaudRate.h"
 #include "link/StatusReplies.h"
 #include "link/TOvXComm.h"

@@ -1,10 +1,10 @@
 #include "view/PlcChange.h"
 
-#include "app/StringTable.h"
-#include "app/UserInterface.h"
+#include "base/StringTable.h"
+#include "base/UserInterface.h"
 #include "plchost/CorvelLibrary.h"
-#include "plchost/ProjectDriver.h"
 #include "plchost/TOvPlcManager2.h"
+#include "project/ProjectDriver.h"
 #include "project/ProjectFile.h"
 #include "project/TOvProject.h"
 

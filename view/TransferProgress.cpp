@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "transfer/TransferStages.h"
 #include "transfer/TransferTexts.h"
 

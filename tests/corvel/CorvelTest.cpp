@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "corvel/Corvel.h"
 #include "tests/corvel/CorvelTestSupport.h"
 

@@ -11,7 +11,7 @@
 
 #include "plchost/CorvelLibrary.h"
 #include "plchost/DriverCatalog.h"
-#include "plchost/ProjectDriver.h"
+#include "project/ProjectDriver.h"
 #include "project/ProjectFile.h"
 #include "project/TOvProject.h"
 #include "tests/support/ScriptedUserInterface.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "plchost/CorvelLibrary.h"
 #include "plchost/TOvPlcManager2.h"
 #include "tests/support/ScriptedUserInterface.h"

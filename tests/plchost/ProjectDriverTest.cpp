@@ -11,10 +11,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "plchost/AddressConversionLog.h"
-#include "plchost/ProjectDriver.h"
 #include "plchost/TempAttributeFile.h"
+#include "project/ProjectDriver.h"
 #include "project/TOvProject.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestInstall.h"

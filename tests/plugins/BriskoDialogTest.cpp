@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "base/SharedLibrary.h"
 #include "corvel/CorvelExports.h"
 #include "plchost/PlcContract.h"
-#include "plchost/SharedLibrary.h"
 #include "tests/support/TestPaths.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/SharedLibrary.h"
 #include "corvel/CorvelExports.h"
 #include "plchost/PlcContract.h"
-#include "plchost/SharedLibrary.h"
 
 namespace orvane::testing {
 

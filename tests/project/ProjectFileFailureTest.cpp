@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "project/ProjectFile.h"
 #include "project/TOvProject.h"
 #include "tests/project/ProjectFileSupport.h"

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectWriter.h"
 #include "project/TOvProject.h"

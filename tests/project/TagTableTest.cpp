@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "project/TOvProject.h"
 #include "tests/project/ProjectBuilders.h"
 #include "tests/support/ScriptedUserInterface.h"

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "project/LineReader.h"
 #include "project/LineWriter.h"
 #include "project/TOvException.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <tuple>
 
-#include "app/InstallDir.h"
+#include "base/InstallDir.h"
 #include "link/BaudRate.h"
 #include "link/TOvXComm.h"
 #include "sim/StandInImage.h"

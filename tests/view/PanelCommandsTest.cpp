@@ -2,8 +2,8 @@
 // by a queued owner, and the in-process simulated devices.
 #include <functional>
 
-#include "app/ProgramVersion.h"
-#include "app/StringTable.h"
+#include "base/ProgramVersion.h"
+#include "base/StringTable.h"
 #include "link/BaudRate.h"
 #include "sim/StandInImage.h"
 #include "tests/support/TestPaths.h"

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "plchost/DriverCatalog.h"
-#include "plchost/ProjectDriver.h"
+#include "project/ProjectDriver.h"
 #include "project/ProjectFile.h"
 #include "project/TOvProject.h"
 #include "tests/support/ScriptedUserInterface.h"

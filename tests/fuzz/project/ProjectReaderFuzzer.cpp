@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/UserInterface.h"
+#include "base/UserInterface.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectReader.h"
 #include "project/TOvProject.h"

@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AtomicFile.h"
-#include "app/IniFile.h"
-#include "app/Settings.h"
+#include "base/AtomicFile.h"
+#include "base/IniFile.h"
+#include "base/Settings.h"
 #include "tests/support/TestPaths.h"
 
 namespace orvane {

@@ -1,8 +1,8 @@
-#include "app/ProgramVersion.h"
+#include "base/ProgramVersion.h"
 
-#include "app/InstallDir.h"
-#include "app/verlin/Verlin.h"
-#include "plchost/SharedLibrary.h"
+#include "base/InstallDir.h"
+#include "base/SharedLibrary.h"
+#include "verlin/Verlin.h"
 
 namespace orvane {
 

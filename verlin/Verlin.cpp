@@ -1,4 +1,4 @@
-#include "app/verlin/Verlin.h"
+#include "verlin/Verlin.h"
 
 extern "C" const char* GetApplicationVersion(void) {
   return ORVANE_VERSION_TEXT;

@@ -1,14 +1,14 @@
-#include "app/Settings.h"
+#include "base/Settings.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <utility>
 
-#include "app/AtomicFile.h"
-#include "app/IniFile.h"
-#include "app/InstallDir.h"
-#include "app/StringTable.h"
+#include "base/AtomicFile.h"
+#include "base/IniFile.h"
+#include "base/InstallDir.h"
+#include "base/StringTable.h"
 
 namespace orvane {
 namespace {

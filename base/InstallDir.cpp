@@ -1,4 +1,4 @@
-#include "app/InstallDir.h"
+#include "base/InstallDir.h"
 
 #include <cstdlib>
 #include <system_error>

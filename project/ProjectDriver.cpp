@@ -1,9 +1,9 @@
-#include "plchost/ProjectDriver.h"
+#include "project/ProjectDriver.h"
 
 #include <algorithm>
 
-#include "app/InstallDir.h"
-#include "app/StringTable.h"
+#include "base/InstallDir.h"
+#include "base/StringTable.h"
 #include "plchost/DriverAddress.h"
 #include "plchost/TempAttributeFile.h"
 #include "project/TOvProject.h"

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/ProgramVersion.h"
-#include "app/verlin/Verlin.h"
-#include "plchost/SharedLibrary.h"
+#include "base/ProgramVersion.h"
+#include "base/SharedLibrary.h"
 #include "tests/support/TestPaths.h"
+#include "verlin/Verlin.h"
 
 namespace orvane::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "plchost/SharedLibrary.h"
+#include "base/SharedLibrary.h"
 
 #include <utility>
 
