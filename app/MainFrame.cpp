@@ -121,14 +121,28 @@ MainFrame::MainFrame(ShellContext context)
   connect(welcome_, &WelcomeView::NewRequested, this, &MainFrame::FileNew);
   connect(welcome_, &WelcomeView::OpenRequested, this, &MainFrame::FileOpen);
   connect(welcome_, &WelcomeView::ExitRequested, this, &QWidget::close);
-  connect(documents_, &QMdiArea::subWindowActivated, this, [this] { UpdateState(); });
+  connect(documents_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+    // The tab the user works in stays current while another window (a
+    // dialog) is active.
+    if (window != nullptr) {
+      current_ = window;
+    }
+    UpdateState();
+  });
 
   BuildMenus();
   BuildStatusBar();
   UpdateState();
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame() {
+  // The tabs go with the frame's widgets, after the frame itself: they must
+  // not report back to it then.
+  // (Closed tabs waiting for their deletion too.)
+  for (QMdiSubWindow* window : documents_->findChildren<QMdiSubWindow*>()) {
+    disconnect(window, nullptr, this, nullptr);
+  }
+}
 
 QAction* MainFrame::AddCommand(QMenu* menu, const QString& text, int id) {
   QAction* action = menu->addAction(text);
@@ -162,7 +176,7 @@ void MainFrame::BuildMenus() {
   fileMenu_->addSeparator();
   recentSeparator_ = fileMenu_->addSeparator();
   QAction* exitAction = AddCommand(fileMenu_, QStringLiteral("E&xit"), kAppExit);
-  exitAction->setShortcut(QKeySequence::Quit);
+  exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(exitAction, &QAction::triggered, this, &QWidget::close);
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainFrame::RebuildRecentFiles);
 
@@ -328,7 +342,11 @@ ConfigurationScreen* MainFrame::ActiveScreen() const {
   if (stack_->currentWidget() != documents_) {
     return nullptr;
   }
-  auto* window = dynamic_cast<DocumentSubWindow*>(documents_->currentSubWindow());
+  QMdiSubWindow* current = documents_->currentSubWindow();
+  if (current == nullptr) {
+    current = current_.data();
+  }
+  auto* window = dynamic_cast<DocumentSubWindow*>(current);
   return window != nullptr ? window->Screen() : nullptr;
 }
 
@@ -377,6 +395,7 @@ ConfigurationScreen* MainFrame::AddScreen(std::unique_ptr<OrvaneDocument> docume
   stack_->setCurrentWidget(documents_);
   window->showMaximized();
   documents_->setActiveSubWindow(window);
+  current_ = window;
   UpdateTitles();
   return screen;
 }
@@ -394,6 +413,7 @@ void MainFrame::FileNew() {
   const fs::path path = fs::absolute(*chosen);
   if (QMdiSubWindow* open = FindOpen(path)) {
     documents_->setActiveSubWindow(open);
+    current_ = open;
     return;
   }
   auto document = std::make_unique<OrvaneDocument>();
@@ -425,6 +445,7 @@ bool MainFrame::OpenFile(const fs::path& chosen) {
   const fs::path path = fs::absolute(chosen);
   if (QMdiSubWindow* open = FindOpen(path)) {
     documents_->setActiveSubWindow(open);
+    current_ = open;
     return true;
   }
   auto document = std::make_unique<OrvaneDocument>();
@@ -468,8 +489,8 @@ bool MainFrame::FileSaveAs() {
 }
 
 void MainFrame::FileClose() {
-  if (QMdiSubWindow* window = documents_->currentSubWindow()) {
-    window->close();
+  if (ConfigurationScreen* screen = ActiveScreen()) {
+    screen->parentWidget()->close();
   }
 }
 

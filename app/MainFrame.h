@@ -97,6 +97,7 @@ class MainFrame final : public QMainWindow {
   QStackedWidget* stack_ = nullptr;
   WelcomeView* welcome_ = nullptr;
   QMdiArea* documents_ = nullptr;
+  QPointer<QMdiSubWindow> current_;
   QMenu* fileMenu_ = nullptr;
   QMenu* panelMenu_ = nullptr;
   QMenu* portMenu_ = nullptr;

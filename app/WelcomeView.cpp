@@ -37,7 +37,7 @@ WelcomeView::WelcomeView(const QString& version, QWidget* parent) : QWidget(pare
 
   auto* picture = new PanelPicture;
   picture->SetModel(kModelOv400);
-  picture->setMinimumSize(320, 160);
+  picture->setMinimumSize(160, 80);
 
   struct Entry {
     const char* text;

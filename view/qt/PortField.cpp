@@ -13,11 +13,14 @@ PortField::PortField(int32_t port, QWidget* parent) : QFrame(parent), port_(port
   setFocusPolicy(Qt::StrongFocus);
   setFrameShape(QFrame::StyledPanel);
   setAutoFillBackground(true);
-  setMinimumSize(96, 52);
+  setMinimumHeight(52);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   label_ = new QLabel(this);
   label_->setAlignment(Qt::AlignCenter);
   label_->setTextFormat(Qt::PlainText);
+  // Wide enough for the longest model name.
+  label_->setMinimumWidth(
+      label_->fontMetrics().horizontalAdvance(QStringLiteral("Ov200P/Ov200PV")) + 4);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(label_);
