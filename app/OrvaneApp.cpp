@@ -15,6 +15,11 @@ OrvaneApp::OrvaneApp(UserInterface& ui, MainViewDialogs& dialogs, Settings& sett
   if (options_.userDataFolder.empty()) {
     options_.userDataFolder = UserDataFolder();
   }
+  // A name given relative to where the program was started, before it
+  // enters its working folder.
+  if (options_.openFile) {
+    options_.openFile = std::filesystem::absolute(*options_.openFile);
+  }
 }
 
 OrvaneApp::~OrvaneApp() {

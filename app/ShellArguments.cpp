@@ -9,6 +9,8 @@ ShellArguments ParseShellArguments(const std::vector<std::string>& args) {
     const std::string& arg = args[i];
     if (arg == "-h" || arg == "--help") {
       parsed.help = true;
+    } else if (arg == "--check-display") {
+      parsed.checkDisplay = true;
     } else if (arg == openOption) {
       if (i + 1 >= args.size() || args[i + 1].empty()) {
         parsed.error = "--open needs a file";

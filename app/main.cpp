@@ -13,6 +13,8 @@
 #include "view/qt/QtViewDialogs.h"
 
 int main(int argc, char** argv) {
+  // Qt ends the process when it cannot reach a display; past this line it
+  // could.
   QApplication application(argc, argv);
   QApplication::setApplicationName(
       QString::fromUtf8(orvane::LoadString(orvane::strings::kAppTitle)));
@@ -26,6 +28,9 @@ int main(int argc, char** argv) {
   const orvane::ShellArguments parsed = orvane::ParseShellArguments(args);
   if (parsed.help) {
     std::fputs(orvane::kShellUsage, stdout);
+    return 0;
+  }
+  if (parsed.checkDisplay) {
     return 0;
   }
   if (!parsed.error.empty()) {

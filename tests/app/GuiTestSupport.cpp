@@ -32,10 +32,12 @@ SettingsPaths TestSettingsPaths(const std::filesystem::path& folder,
 }
 
 ShellUnderTest::ShellUnderTest(UserInterface& ui, MainViewDialogs& dialogs,
-                               const SettingsPaths& paths, const QString& version)
+                               const SettingsPaths& paths, const QString& version,
+                               std::optional<std::filesystem::path> openFile)
     : settings_(paths) {
   ShellOptions options;
   options.version = version;
+  options.openFile = std::move(openFile);
   options.userDataFolder = paths.userFile.parent_path() / "data";
   app_ = std::make_unique<OrvaneApp>(ui, dialogs, settings_, options);
   QObject::connect(app_.get(), &OrvaneApp::Ready, [this] { ready_ = true; });

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/MainFrame.h"
 #include "app/OrvaneApp.h"
@@ -29,7 +30,8 @@ SettingsPaths TestSettingsPaths(const std::filesystem::path& folder,
 class ShellUnderTest {
  public:
   ShellUnderTest(UserInterface& ui, MainViewDialogs& dialogs, const SettingsPaths& paths,
-                 const QString& version = QStringLiteral("2.1"));
+                 const QString& version = QStringLiteral("2.1"),
+                 std::optional<std::filesystem::path> openFile = std::nullopt);
   ~ShellUnderTest();
 
   /// Starts the program and dismisses the splash with a key press; true

@@ -85,6 +85,7 @@ TEST(ShellArguments, OnlyOpenNamesAFileToOpen) {
     std::vector<std::string> ignored;
     bool help;
     bool error;
+    bool checkDisplay = false;
   };
   const Case cases[] = {
       {{}, std::nullopt, {}, false, false},
@@ -95,6 +96,7 @@ TEST(ShellArguments, OnlyOpenNamesAFileToOpen) {
       {{"--open"}, std::nullopt, {}, false, true},
       {{"--open="}, std::nullopt, {}, false, true},
       {{"--verbose"}, std::nullopt, {}, false, true},
+      {{"--check-display"}, std::nullopt, {}, false, false, true},
   };
   for (const Case& c : cases) {
     const ShellArguments parsed = ParseShellArguments(c.args);
@@ -102,6 +104,7 @@ TEST(ShellArguments, OnlyOpenNamesAFileToOpen) {
     EXPECT_EQ(parsed.ignored, c.ignored);
     EXPECT_EQ(parsed.help, c.help);
     EXPECT_EQ(!parsed.error.empty(), c.error);
+    EXPECT_EQ(parsed.checkDisplay, c.checkDisplay);
   }
 }
 

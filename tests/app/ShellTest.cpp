@@ -365,6 +365,16 @@ class ShellTest : public QObject {
     QCOMPARE(shell_->Frame().Screens().size(), 1);
     Ui().QueueAnswer(Answer::No);
     QVERIFY(shell_->Frame().close());
+
+    // --open opens the file once the welcome screen is up.
+    shell_.reset();
+    ui_->Clear();
+    shell_ = std::make_unique<ShellUnderTest>(*ui_, *dialogs_,
+                                              TestSettingsPaths(folder_, install_->Dir()),
+                                              QStringLiteral("2.1"), backup);
+    QVERIFY(shell_->StartPastSplash());
+    QVERIFY(shell_->Frame().ActiveScreen() != nullptr);
+    QCOMPARE(shell_->Frame().ActiveScreen()->Document().Path(), backup);
   }
 };
 

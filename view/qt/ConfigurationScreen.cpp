@@ -163,13 +163,13 @@ QWidget* ConfigurationScreen::BuildPlcStep() {
   plcs_ = new QComboBox;
   plcs_->setObjectName(ControlName(1021));
   plcs_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  plcs_->setMinimumContentsLength(24);
+  plcs_->setMinimumContentsLength(16);
   label->setBuddy(plcs_);
   connect(plcs_, &QComboBox::activated, this, [this](int index) {
     Run([this, index] { return index >= 0 && model_.ChangePlc(static_cast<size_t>(index)); });
   });
   attributes_ =
-      AddButton(QStringLiteral("Pr&ess for communication configuration\nfor Selected PLC"), 1020);
+      AddButton(QStringLiteral("Pr&ess for communication\nconfiguration for Selected PLC"), 1020);
   connect(attributes_, &QPushButton::clicked, this,
           [this] { Run([this] { return model_.EditPlcAttributes(); }); });
   tagMap_ = new QLabel;
@@ -195,7 +195,7 @@ QWidget* ConfigurationScreen::BuildEditStep() {
   messages_ = AddButton(QStringLiteral("&Messages"), 1004);
   annunciator_ = AddButton(QStringLiteral("&Annunciator"), 1226);
   keysLeds_ = AddButton(QStringLiteral("&Buttons / LEDs"), 1227);
-  systemAddresses_ = AddButton(QStringLiteral("&Configure Panel System PLC Addresses"), 1338);
+  systemAddresses_ = AddButton(QStringLiteral("&Configure Panel System\nPLC Addresses"), 1338);
   addressDatabase_ = AddButton(QStringLiteral("PLC Address &Database"), 1014);
   auto* layout = new QVBoxLayout(box);
   // The editors come with their own work; until then the buttons are shown
@@ -264,6 +264,7 @@ void ConfigurationScreen::Refresh() {
   const size_t plc = model_.CurrentPlcIndex();
   if (plc < static_cast<size_t>(plcs_->count())) {
     plcs_->setCurrentIndex(static_cast<int>(plc));
+    plcs_->setToolTip(plcs_->currentText());
   }
   const QString tagMap = Text(model_.TagMapText());
   tagMap_->setText(tagMap);
