@@ -1,8 +1,17 @@
 #include "view/LogFiles.h"
 
 #include "base/AtomicFile.h"
+#include "base/UserInterface.h"
 
 namespace orvane {
+
+std::optional<std::string> ChooseLogFile(UserInterface& ui) {
+  FileRequest request;
+  request.filter = kTextFileFilter;
+  request.defaultExtension = kTextFileExtension;
+  request.overwritePrompt = true;
+  return ui.ChooseSaveFile(request);
+}
 
 std::vector<AddressLogRow> AddressLogRows(const std::vector<std::string>& lines) {
   std::vector<AddressLogRow> rows;

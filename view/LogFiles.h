@@ -3,14 +3,21 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace orvane {
 
+class UserInterface;
+
 /// The filter of the log files' save chooser.
 inline constexpr const char* kTextFileFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
 inline constexpr const char* kTextFileExtension = ".txt";
+
+/// Asks where a log goes: the save chooser for text files (with the
+/// overwrite prompt); nothing when the user cancels.
+std::optional<std::string> ChooseLogFile(UserInterface& ui);
 
 struct AddressLogRow {
   std::string oldAddress;

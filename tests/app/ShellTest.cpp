@@ -54,14 +54,18 @@ class ShellTest : public QObject {
   Q_OBJECT
 
  private:
-  // A shell started on a fresh profile and install directory.
-  void Start() {
+  // A shell on a fresh profile and install directory, not started yet.
+  void Make() {
     install_ = std::make_unique<TestInstall>("shell");
     folder_ = MakeTempDir("shell-run");
     ui_ = std::make_unique<ScriptedUserInterface>();
     dialogs_ = std::make_unique<ScriptedViewDialogs>();
     shell_ = std::make_unique<ShellUnderTest>(*ui_, *dialogs_,
                                               TestSettingsPaths(folder_, install_->Dir()));
+  }
+  // The same, started, past its splash.
+  void Start() {
+    Make();
     QVERIFY(shell_->StartPastSplash());
   }
   void Stop() {
@@ -92,12 +96,7 @@ class ShellTest : public QObject {
   void cleanup() { Stop(); }
 
   void firstStartShowsTheWelcomeScreenAtTheDefaultPlacement() {
-    install_ = std::make_unique<TestInstall>("shell");
-    folder_ = MakeTempDir("shell-run");
-    ui_ = std::make_unique<ScriptedUserInterface>();
-    dialogs_ = std::make_unique<ScriptedViewDialogs>();
-    shell_ = std::make_unique<ShellUnderTest>(*ui_, *dialogs_,
-                                              TestSettingsPaths(folder_, install_->Dir()));
+    Make();
     QVERIFY(shell_->App().Start());
     // The splash first; the frame only once it has gone.
     QVERIFY(shell_->App().Splash()->isVisible());
@@ -117,6 +116,17 @@ class ShellTest : public QObject {
     QCOMPARE(fs::current_path(), install_->Dir() / "Project");
     QVERIFY(fs::is_directory(install_->Dir() / "Firmware"));
     QVERIFY(Ui().Calls().empty());
+
+    // The About box names the version.
+    QString about;
+    WhenModal(
+        [&about](QWidget* box) {
+          about = Find<QLabel>(box, "versionText")->text();
+          QTest::mouseClick(Find<QPushButton>(box, "okButton"), Qt::LeftButton);
+        },
+        QStringLiteral("dlg_100"));
+    Find<QAction>(&shell_->Frame(), "cmd_57664")->trigger();
+    QCOMPARE(about, QStringLiteral("Orvane Zurovuvu Version 2.1"));
 
     // Closing stores the placement and the folder.
     shell_->Frame().setGeometry(140, 60, 600, 414);
@@ -166,6 +176,9 @@ class ShellTest : public QObject {
     QVERIFY(!screen->Document().IsModified());
     QCOMPARE(screen->Document().Project().projectName, std::string("first"));
     QCOMPARE(shell_->Config().RecentFiles(), std::vector<std::string>{file.string()});
+    shell_->Frame().RebuildRecentFiles();
+    QCOMPARE(Find<QAction>(&shell_->Frame(), "cmd_57616")->text(),
+             QStringLiteral("&1 ") + QString::fromStdString(file.string()));
     QVERIFY(!shell_->Frame().Welcome()->isVisible());
     QVERIFY(Find<QRadioButton>(screen, "ctl_1016")->isChecked());
     QCOMPARE(Find<QLabel>(screen, "panelName")->text(), QStringLiteral("Ov200/Ov200V"));

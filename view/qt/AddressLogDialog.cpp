@@ -57,11 +57,7 @@ void AddressLogDialog::resizeEvent(QResizeEvent* event) {
 }
 
 bool AddressLogDialog::Save() {
-  FileRequest request;
-  request.filter = kTextFileFilter;
-  request.defaultExtension = kTextFileExtension;
-  request.overwritePrompt = true;
-  const std::optional<std::string> path = ui_.ChooseSaveFile(request);
+  const std::optional<std::string> path = ChooseLogFile(ui_);
   return path && SaveAddressLogFile(*path, lines_);
 }
 

@@ -42,11 +42,7 @@ LogViewer::LogViewer(UserInterface& ui, QWidget* parent, const QString& title,
 }
 
 bool LogViewer::Save() {
-  FileRequest request;
-  request.filter = kTextFileFilter;
-  request.defaultExtension = kTextFileExtension;
-  request.overwritePrompt = true;
-  const std::optional<std::string> path = ui_.ChooseSaveFile(request);
+  const std::optional<std::string> path = ChooseLogFile(ui_);
   return path && SaveLogLines(*path, lines_);
 }
 
