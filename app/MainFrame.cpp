@@ -210,6 +210,7 @@ void MainFrame::BuildMenus() {
 
   QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
   QAction* helpAction = AddCommand(helpMenu, QStringLiteral("&Help Topics"), kHelpFinder);
+  helpAction->setShortcut(QKeySequence::HelpContents);
   connect(helpAction, &QAction::triggered, this, &MainFrame::Help);
   helpMenu->addSeparator();
   QAction* aboutAction =
