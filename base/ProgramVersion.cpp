@@ -18,10 +18,11 @@ ProgramVersion LoadProgramVersion(const std::filesystem::path& library) {
       // The text is the library's static string: copy it before the library
       // is released.
       const char* text = get();
-      return ProgramVersion{text != nullptr ? text : "", true};
+      return ProgramVersion{text != nullptr ? text : "", true, true};
     }
+    return ProgramVersion{BuildVersion(), false, true};
   }
-  return ProgramVersion{BuildVersion(), false};
+  return ProgramVersion{BuildVersion(), false, false};
 }
 
 const char* BuildVersion() {

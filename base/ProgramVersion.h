@@ -12,6 +12,9 @@ struct ProgramVersion {
   /// export) could not be loaded and text is the version this build was
   /// made as.
   bool fromLibrary = false;
+  /// Whether the version library itself opened (it may still lack its
+  /// export).
+  bool libraryOpened = false;
 };
 
 /// Asks the version library in the install directory (libverlin here,

@@ -13,7 +13,10 @@ struct Entry {
 };
 
 constexpr Entry kEntries[] = {
+    {strings::kDocumentTemplate,
+     "\nOrvane Zurovuvu\norvane\n*.ovx\n.ovx\nOrvane.Document\nOrvane  Document"},
     {strings::kAppTitle, "Orvane Zurovuvu"},
+    {strings::kIdleMessage, "Ready"},
     {strings::kModelDescription5,
      "  * 8 digit Set Point Panel with 1 x 16 description for each numeric displayed value\n  * "
      "Scroll keys to enter new values and enter key to send the value to PLC\n  * EMI filtered "
@@ -111,6 +114,10 @@ constexpr Entry kEntries[] = {
     {strings::kZ008, "Error Z008:  Invalid Device Type"},
     {strings::kNoLocalMessages, "No Local Messages configured\n"},
     {strings::kIncompleteDetailsHeader, "The following items have not been configured:\n\n"},
+    {strings::kWelcomeNew, "Create a new project"},
+    {strings::kWelcomeOpen, "Open an existing project"},
+    {strings::kWelcomeExit, "Leave the program"},
+    {strings::kWelcomeTour, "Take the guided tour"},
     {strings::kP007,
      "Error P007: PLC dll for this PLC (Manufacturer ID : %d, Model ID : %d)\nnot found in this "
      "system"},
@@ -161,6 +168,11 @@ constexpr Entry kEntries[] = {
      "of it?"},
     {strings::kModelDescription6,
      " * Communication Master for multiple panels\n*  Connects up to 5 Orvane panels to one PLC"},
+    {strings::kSaveChangesQuestion, "Save changes to %s?"},
+    {strings::kWelcomeVersion, "Version %s"},
+    {strings::kAboutVersion, "Orvane Zurovuvu Version %s"},
+    {strings::kSimulatedPanel, "Simulated panel"},
+    {strings::kHelpNotInstalled, "The help file is not installed.\n\nIt would be %s."},
 };
 
 }  // namespace

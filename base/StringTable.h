@@ -8,7 +8,11 @@
 namespace orvane {
 
 namespace strings {
+/// The document type: window title, document name, new-file name, filter
+/// name, extension, type id and type name, separated by line breaks.
+inline constexpr int kDocumentTemplate = 129;
 inline constexpr int kAppTitle = 57344;
+inline constexpr int kIdleMessage = 57345;
 inline constexpr int kModelDescription5 = 61459;
 inline constexpr int kModelDescription1 = 61463;
 inline constexpr int kModelDescription2 = 61464;
@@ -75,6 +79,12 @@ inline constexpr int kZ007 = 61586;
 inline constexpr int kZ008 = 61587;
 inline constexpr int kNoLocalMessages = 61593;
 inline constexpr int kIncompleteDetailsHeader = 61594;
+// The welcome screen's four captions: New, Open, Exit and the control shown
+// disabled.
+inline constexpr int kWelcomeNew = 61599;
+inline constexpr int kWelcomeOpen = 61600;
+inline constexpr int kWelcomeExit = 61601;
+inline constexpr int kWelcomeTour = 61602;
 inline constexpr int kP007 = 61626;
 inline constexpr int kReadOverwritesQuestion = 61629;
 inline constexpr int kCreateProject = 61630;
@@ -107,6 +117,12 @@ inline constexpr int kVersionLoadFailed = 61663;
 inline constexpr int kClearPanelQuestion = 61664;
 inline constexpr int kBackupPreviousVersionQuestion = 61666;
 inline constexpr int kModelDescription6 = 61667;
+inline constexpr int kSaveChangesQuestion = 61699;
+// The desktop program's own texts.
+inline constexpr int kWelcomeVersion = 61700;
+inline constexpr int kAboutVersion = 61701;
+inline constexpr int kSimulatedPanel = 61702;
+inline constexpr int kHelpNotInstalled = 61703;
 }  // namespace strings
 
 /// The text of a string id; an empty text for an unknown id.

@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev
-  xvfb xauth
+  xvfb xauth imagemagick
   srecord binutils
   python3
 )

@@ -1,0 +1,112 @@
+// The main frame: menus, toolbar and status bar, the welcome screen while
+// no project is open and one tab per open project, the File commands, the
+// Port menu, and the window placement it keeps in the settings.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "app/WindowPlacementTracker.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QStackedWidget;
+
+namespace orvane {
+
+class ConfigurationScreen;
+class DriverCatalog;
+class MainViewDialogs;
+class Settings;
+class UserInterface;
+class WelcomeView;
+
+/// What the frame works with; everything must outlive it.
+struct ShellContext {
+  UserInterface& ui;
+  MainViewDialogs& dialogs;
+  DriverCatalog& catalog;
+  Settings& settings;
+  /// The version library's text (empty when it did not load).
+  QString version;
+};
+
+class MainFrame final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainFrame(ShellContext context);
+  ~MainFrame() override;
+
+  /// Shows the frame at the stored placement (maximized when stored so).
+  void ShowPlaced();
+
+  WelcomeView* Welcome() const { return welcome_; }
+  /// The project shown now; nullptr on the welcome screen.
+  ConfigurationScreen* ActiveScreen() const;
+  QList<ConfigurationScreen*> Screens() const;
+  const WindowPlacementTracker& Placement() const { return tracker_; }
+
+  // The File commands.
+
+  /// File New: "Create Project" asks for the file first; the new project
+  /// is saved there at once.
+  void FileNew();
+  /// File Open: the open chooser, then OpenFile.
+  void FileOpen();
+  /// Opens a project file (a file open already is brought to the front);
+  /// false when it did not open.
+  bool OpenFile(const std::filesystem::path& path);
+  bool FileSave();
+  bool FileSaveAs();
+  /// Closes the project shown (asking to save changes first).
+  void FileClose();
+  void About();
+  void Help();
+
+  /// The Port menu as it is now (rebuilt whenever it opens).
+  QMenu* PortMenu() const { return portMenu_; }
+  void RebuildPortMenu();
+  /// The recent files part of the File menu (rebuilt whenever it opens).
+  void RebuildRecentFiles();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildStatusBar();
+  QAction* AddCommand(QMenu* menu, const QString& text, int id);
+  ConfigurationScreen* AddScreen(std::unique_ptr<class OrvaneDocument> document);
+  QMdiSubWindow* FindOpen(const std::filesystem::path& path) const;
+  void UpdateTitles();
+  void UpdateState();
+  FrameState State() const;
+
+  ShellContext context_;
+  WindowPlacementTracker tracker_;
+  bool placed_ = false;
+  QStackedWidget* stack_ = nullptr;
+  WelcomeView* welcome_ = nullptr;
+  QMdiArea* documents_ = nullptr;
+  QPointer<QMdiSubWindow> current_;
+  QMenu* fileMenu_ = nullptr;
+  QMenu* panelMenu_ = nullptr;
+  QMenu* portMenu_ = nullptr;
+  QAction* recentSeparator_ = nullptr;
+  QList<QAction*> recentActions_;
+  QList<QAction*> documentActions_;
+  QLabel* portPane_ = nullptr;
+  QLabel* systemPane_ = nullptr;
+  QLabel* modifiedPane_ = nullptr;
+};
+
+}  // namespace orvane

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Pictures of the desktop program on a virtual X display: the splash and the
+# welcome screen as the whole screen shows them (ImageMagick's import), and
+# the stages of the input test (a new project set up as a multi-panel
+# system with three panels) as the program's windows draw them.
+#
+#   scripts/screenshots.sh [BUILD_DIR] [OUT_DIR]
+#
+# BUILD_DIR (default build/dev) must hold a build with tests; OUT_DIR
+# defaults to BUILD_DIR/screenshots.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${1:-build/dev}
+out=${2:-$build/screenshots}
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+build=$(cd "$build" && pwd)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+export XDG_RUNTIME_DIR="$work/run" TMPDIR="$work"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb ORVANE_INSTALL_DIR="$build/stage/lib/orvane"
+export ORVANE_TEST_DATA="$PWD/tests/data" ORVANE_STAGE_BIN="$build/stage/bin"
+# A sanitizer build leaks nothing of ours, but Qt's start-up allocations
+# would be reported when the program is ended from outside.
+export ASAN_OPTIONS=detect_leaks=0
+
+# The program as it starts, on the whole screen (xvfb-run runs the command
+# through sh, so the steps travel as a script).
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  "$0/stage/bin/orvane" &
+  pid=$!
+  sleep 2
+  import -window root "$1/screen-splash.png"
+  sleep 4
+  import -window root "$1/screen-welcome.png"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+' "$build" "$out"
+ORVANE_SCREENSHOT_DIR="$out" xvfb-run -a -s "-screen 0 1024x768x24" \
+  "$build/tests/app/desktop_input_tests" >/dev/null
+ls "$out"
