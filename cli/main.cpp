@@ -1,4 +1,5 @@
 // orvane-cli: the command-line twin of the desktop program.
+#include <clocale>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -33,6 +34,9 @@ void PrintHelp(FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Dates in files the program writes (the address conversion log's
+  // "Created on") follow the user's locale; numbers and texts stay "C".
+  std::setlocale(LC_TIME, "");
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
     PrintHelp(stderr);

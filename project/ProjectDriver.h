@@ -28,8 +28,9 @@ std::vector<unsigned char> DefaultAttributeBytes(const PlcDriver& driver);
 /// Runs the driver's attribute dialog on the bytes given (written to
 /// temp.atr first), with application type 1 around the call for a
 /// multi-panel project (systemMode 1) and type 2 again after it. Returns the
-/// file's bytes afterwards when the dialog ran and they differ from the
-/// bytes given; empty otherwise.
+/// file's bytes afterwards when the dialog ran, they differ from the bytes
+/// given, and they are a whole file of this driver (as long as its default
+/// file, with its manufacturer and model codes); empty otherwise.
 std::vector<unsigned char> EditAttributeBytes(const PlcDriver& driver,
                                               const std::vector<unsigned char>& current,
                                               int systemMode);

@@ -165,13 +165,17 @@ bool SaveProjectFile(TOvProject& project, const std::filesystem::path& path, Use
 
 bool ExportPanelFile(const TOvProject& project, const std::filesystem::path& path,
                      UserInterface& ui) {
-  const TOvPanel* panel = project.SelectedPanel();
-  if (panel == nullptr) {
+  if (project.SelectedPanel() == nullptr) {
     return false;
   }
+  // Written from a copy, as the view writes from its working project: the
+  // copy drops what the panel's model does not use (line registers beyond
+  // its lines, the annunciator word and the password options on models
+  // other than 3).
+  const TOvProject copy(project);
   std::ostringstream text;
   LineWriter writer(text);
-  WriteSinglePanelProject(project, *panel, writer);
+  WriteSinglePanelProject(copy, *copy.SelectedPanel(), writer);
   return Replace(path, text.str(), ui, nullptr, "project file");
 }
 

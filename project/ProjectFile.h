@@ -43,7 +43,8 @@ bool SaveProjectFile(TOvProject& project, const std::filesystem::path& path, Use
                      const FileWriteFunction& writeSome = nullptr);
 
 /// Writes the panel on the selected port as a single panel project (port
-/// 1, system mode 0) to path, atomically like a save. The project is not
+/// 1, system mode 0) to path, atomically like a save, from a copy of the
+/// project (so only what the model uses is written). The project is not
 /// changed. false (after telling the user) when the write fails or the
 /// selected port has no panel.
 bool ExportPanelFile(const TOvProject& project, const std::filesystem::path& path,

@@ -68,8 +68,8 @@ class Reader {
       if (!InRange(selected, 0, kLastPort)) {
         throw InvalidFile{};
       }
-      // 0 names no port; the screen edits port 1 then.
-      project_.portTable.selectedPort = selected == 0 ? kFirstPort : selected;
+      // 0 names no port; it is kept, so the file saves back as it was.
+      project_.portTable.selectedPort = selected;
     }
   }
 

@@ -116,7 +116,7 @@ bool TOvProjectHelper::WriteMultiplexer(TOvXComm& link) {
   progressTotal_ = static_cast<uint32_t>(image.ImageLength()) +
                    static_cast<uint32_t>(plc.mapLength + kTagEntryExtraBytes) *
                        static_cast<uint32_t>(muxTagList_.size()) +
-                   kTagHeaderBytes + static_cast<uint32_t>(plc.AttributeBlock().size()) +
+                   kTagHeaderBytes + static_cast<uint32_t>(plc.attributeBytes.size()) +
                    kPlcAttributeExtraBytes;
   progressDone_ = 0;
   if (!WriteMapData(link, muxTagList_, true) || !WriteMuxPlcAttributes(link) ||

@@ -25,8 +25,9 @@ namespace orvane {
 namespace {
 
 // What the progress count reckons a write sends: each message record, the
-// seven system messages, the system attribute record, the tag map header
-// and the bytes the PLC attribute block gains on the wire.
+// seven system messages, the system attribute record, the tag map header,
+// and the whole PLC attribute block (the project's attribute bytes, header
+// included) with two bytes more.
 constexpr uint32_t kMessageBytes = 41;
 constexpr uint32_t kSystemMessageBytes = 7 * kMessageBytes;
 constexpr uint32_t kSystemAttributeBytes = 27;
@@ -116,7 +117,7 @@ bool TOvProjectHelper::WritePanel(TOvXComm& link) {
                    kSystemMessageBytes + kSystemAttributeBytes +
                    static_cast<uint32_t>(plc.mapLength + kTagEntryExtraBytes) *
                        static_cast<uint32_t>(panel.AddressCount()) +
-                   kTagHeaderBytes + static_cast<uint32_t>(plc.AttributeBlock().size()) +
+                   kTagHeaderBytes + static_cast<uint32_t>(plc.attributeBytes.size()) +
                    kPlcAttributeExtraBytes;
 
   tagTable_.clear();
@@ -137,21 +138,25 @@ bool TOvProjectHelper::WriteMessages(TOvXComm& link) {
   TraceNote(texts::trace::kWriteMessages);
   job_.SetStage(stages::kWritingMessages);
   TOvPanel& panel = *CurrentPanel();
-  for (size_t index = 0; index < panel.messages.size(); ++index) {
+  size_t written = 0;
+  for (; written < panel.messages.size(); ++written) {
     if (Cancelled()) {
-      // The panel has just been cleared: nothing more goes to it, not even
-      // the system messages.
+      // The panel is cleared; the system messages still follow, and the
+      // step then ends as cancelled.
       AbortWrite(link);
-      return false;
+      break;
     }
     PostProgressPercent();
-    if (!SendMessage(link, panel.messages[index], panel.firstMessageNumber, false) ||
-        !FillBlankMessages(link, panel, index)) {
+    if (!SendMessage(link, panel.messages[written], panel.firstMessageNumber, false) ||
+        !FillBlankMessages(link, panel, written)) {
       return false;
     }
     progressDone_ += kMessageBytes;
   }
   if (!WriteSystemMessages(link)) {
+    return false;
+  }
+  if (written < panel.messages.size()) {
     return false;
   }
   SetStage(stages::kMessagesDone);
@@ -283,7 +288,7 @@ bool TOvProjectHelper::WritePlcAttributes(TOvXComm& link) {
   if (!Accept(std::move(reply))) {
     return false;
   }
-  progressDone_ += static_cast<uint32_t>(plc.AttributeBlock().size()) + kPlcAttributeExtraBytes;
+  progressDone_ += static_cast<uint32_t>(plc.attributeBytes.size()) + kPlcAttributeExtraBytes;
   job_.SetPercent(100);
   job_.SetStage(stages::kPlcAttributesWritten);
   Post();

@@ -72,6 +72,23 @@ void TransferJob::SetText(std::string text) {
   text_ = std::move(text);
 }
 
+void TransferJob::RequestCancel() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (operating_) {
+    cancel_.store(true);
+  }
+}
+
+void TransferJob::BeginOperation() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  operating_ = true;
+}
+
+void TransferJob::EndOperation() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  operating_ = false;
+}
+
 TransferJobState TransferJob::Snapshot() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return TransferJobState{panelType_, port_, operation_,    stage_,

@@ -170,6 +170,12 @@ TEST_F(FailureTest, ReadFailures) {
        {kCom + "Error P007: PLC dll for this PLC (Manufacturer ID : 9, Model ID : 1)\nnot found "
                "in this system"},
        {}},
+      {"a refusal in place of the PLC attributes",
+       [&] {
+         Sim().SetFaults({.refuse = {{0xBB, 13}}});
+       },
+       {kCom + "Unknown Error"},
+       {}},
       {"a panel of no known type",
        [&] {
          UseDevice(std::make_unique<StatusFamilyPatch>(
@@ -208,17 +214,26 @@ TEST_F(FailureTest, CancelledWriteLeavesAClearedPanel) {
     return
         [n, count = 0](const TransferJobState& s) mutable { return s.stage == 11 && ++count == n; };
   };
+  const std::vector<int> system = {257, 258, 259, 260, 261, 262, 263};
   const std::vector<int> all = {3, 4, 5, 6, 7, 8, 9, 257, 258, 259, 260, 261, 262, 263};
   struct Case {
     const char* name;
     std::function<bool(const TransferJobState&)> when;
-    std::vector<int> messages;  // the message numbers written before the cancel
+    std::vector<int> messages;  // the message numbers written, before and after the cancel
     std::vector<int> tagPhases;
     std::vector<int> driverPhases;
+    std::vector<int> kept = {};  // the message numbers the panel holds afterwards
   };
   const std::vector<Case> cases = {
       {"before a blank message", messagePost(1), {3}, {}, {}},
-      {"before a message", messagePost(3), {3, 4, 5, 6, 7, 8}, {}, {}},
+      // The message loop's cancel clears the panel, and the system messages
+      // still follow.
+      {"before a message",
+       messagePost(3),
+       {3, 4, 5, 6, 7, 8, 257, 258, 259, 260, 261, 262, 263},
+       {},
+       {},
+       system},
       {"before a map data block", stage(7), all, {1}, {}},
       {"before the map data end block",
        [](const TransferJobState& s) { return s.text.starts_with("DownLoading the tag...."); },
@@ -244,8 +259,12 @@ TEST_F(FailureTest, CancelledWriteLeavesAClearedPanel) {
     EXPECT_EQ(messages, test.messages);
     EXPECT_EQ(Phases(0xB7), test.tagPhases);
     EXPECT_EQ(Phases(0xBA), test.driverPhases);
-    EXPECT_TRUE(Sim().Panel().Memory().IsEmpty());
-    EXPECT_EQ(Logged("<-").back()[4], 0x0B);
+    std::vector<int> kept;
+    for (const auto& [number, record] : Sim().Panel().Memory().messages) {
+      kept.push_back(number);
+    }
+    EXPECT_EQ(kept, test.kept);
+    EXPECT_EQ(Logged("<-").back()[4], test.kept.empty() ? 0x0B : 0xB5);
   }
   // Cancelled before the status check: nothing reaches the panel.
   UsePanel(kModelOv200);

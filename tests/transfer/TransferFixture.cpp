@@ -84,6 +84,10 @@ std::vector<std::string> TransferRun::Texts() const {
   return ProgressValues(notes, [](const auto& s) { return s.text; });
 }
 
+std::vector<int32_t> TransferRun::Percents() const {
+  return ProgressValues(notes, [](const auto& s) { return s.percent; });
+}
+
 bool TransferRun::HasStage(int32_t stage) const {
   const std::vector<int32_t> stages = Stages();
   return std::find(stages.begin(), stages.end(), stage) != stages.end();

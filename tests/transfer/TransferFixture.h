@@ -63,6 +63,7 @@ struct TransferRun {
   /// left out.
   std::vector<int32_t> Stages() const;
   std::vector<std::string> Texts() const;
+  std::vector<int32_t> Percents() const;
   bool HasStage(int32_t stage) const;
 };
 
