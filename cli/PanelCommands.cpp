@@ -138,8 +138,11 @@ class PanelSession {
   /// Prints the JSON report when asked for; the exit status of result.
   int Finish(CommandResult result, const std::string& members = {}) {
     if (json_) {
-      std::fputs(JsonReport({command_, port_, result, panel_.LastError()}, members).c_str(),
-                 stdout);
+      std::fputs(
+          JsonReport({command_, port_, result, panel_.LastError(), panel_.LastErrorDetails()},
+                     members)
+              .c_str(),
+          stdout);
     }
     if (result == CommandResult::Cancelled) {
       std::fprintf(stderr, "Cancelled.\n");

@@ -42,7 +42,8 @@ const char* ResultName(CommandResult result) {
 std::string JsonReport(const ReportHeader& header, const std::string& members) {
   return "{\"command\": " + JsonString(header.command) + ", \"port\": " + JsonString(header.port) +
          ", \"result\": " + JsonString(ResultName(header.result)) +
-         ", \"error\": " + JsonOrNull(header.error) + members + "}\n";
+         ", \"error\": " + JsonOrNull(header.error) +
+         ", \"details\": " + JsonOrNull(header.details) + members + "}\n";
 }
 
 std::string ProjectSummaryText(const TOvProject& project) {

@@ -16,7 +16,8 @@ struct ReportHeader {
   std::string command;  // "write", "read", ...
   std::string port;
   CommandResult result = CommandResult::Failed;
-  std::string error;  // the last error shown; empty when none
+  std::string error;    // the last error shown; empty when none
+  std::string details;  // its help; empty when none
 };
 
 /// {"command": ..., "port": ..., "result": ..., "error": ... and the

@@ -16,6 +16,7 @@
 #include "cli/TerminalUserInterface.h"
 #include "plchost/AddressConversionLog.h"
 #include "project/ProjectFile.h"
+#include "transfer/WriteChecks.h"
 #include "view/DocumentBinding.h"
 #include "view/PanelTransferCommands.h"
 #include "view/PlcChange.h"
@@ -43,8 +44,12 @@ const char* const kUsage =
     "info           system type, panels (port, model, PLC and local messages,\n"
     "               address count), PLC name and codes, map length, tag map use;\n"
     "               --json prints one JSON object\n"
-    "check          loads the project, binds its driver and re-validates every\n"
-    "               address through it; prints each address the driver refuses\n"
+    "check          loads the project, binds its driver and lists everything a\n"
+    "               write would refuse it for: addresses the driver does not\n"
+    "               accept, texts longer than the panel shows, data items with\n"
+    "               more digits than their data type has, tag lists and PLC\n"
+    "               attributes that cannot be built, a missing or invalid\n"
+    "               panel-side driver image\n"
     "save           loads and saves (a file of the previous version comes out\n"
     "               current); --backup PATH answers the backup question with a\n"
     "               copy of the old file at PATH (without it: no copy)\n"
@@ -69,8 +74,8 @@ const char* const kUsage =
     "\n"
     "Messages are printed with their exact text on standard error.\n"
     "\n"
-    "Exit status: 0 done (check: every address valid; tagmap check: nothing to\n"
-    "report); 1 the answer is no (an address refused, a log to report, a\n"
+    "Exit status: 0 done (check: nothing found; tagmap check: nothing to\n"
+    "report); 1 the answer is no (a problem found, a log to report, a\n"
     "question answered no, nothing imported, the PLC not changed); 2 bad command\n"
     "line; 4 a file could not be read, written or understood.\n";
 
@@ -207,26 +212,28 @@ int Info(const std::vector<std::string>& rest) {
 
 // --- check -----------------------------------------------------------------
 
+// The list a write of the project would be refused with.
 int Check(const std::vector<std::string>& rest) {
   const Arguments args(rest, QuestionOptions());
   const std::string file = OnlyFile(args, "check");
   TerminalUserInterface ui;
   ApplyQuestionOptions(args, ui);
   ProjectDocument document(ui);
-  int refused = 0;
-  const bool opened = document.Open(file, [&refused](const TOvPanel& panel, const TOvTag& tag) {
-    ++refused;
-    std::printf("Port %d: address \"%s\" (data type %u) refused by the driver\n", panel.portNumber,
-                tag.addressText.c_str(), tag.dataType);
-  });
-  if (!opened) {
+  if (!document.Open(file)) {
     return kExitFile;
   }
-  if (refused != 0) {
-    std::printf("%d address(es) refused\n", refused);
+  TOvProject& project = document.Project();
+  const std::vector<WriteProblem> problems = FindWriteProblems(project);
+  for (const WriteProblem& problem : problems) {
+    std::printf("%s\n", DescribeWriteProblem(problem).c_str());
+  }
+  if (!problems.empty()) {
+    std::printf("%zu problem%s: a write of the project would be refused\n", problems.size(),
+                problems.size() == 1 ? "" : "s");
     return kExitNegative;
   }
-  std::printf("Every address is valid for %s\n", document.Project().plc.name.c_str());
+  std::printf("The project can be written: every address is valid for %s\n",
+              project.plc.name.c_str());
   return kExitOk;
 }
 

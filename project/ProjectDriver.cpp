@@ -134,6 +134,20 @@ int RevalidateAddresses(TOvProject& project, UserInterface& ui, const RefusedAdd
   return refusals;
 }
 
+AddressCheck CheckAddress(PlcDriver& driver, const TOvTag& tag) {
+  driver.SetQuiet(true);
+  DriverAddress address = DriverAddressOf(tag);
+  const bool valid =
+      driver.ValidateAddress(address, tag.addressText, kReadAccess, static_cast<int>(tag.dataType));
+  driver.SetQuiet(false);
+  if (!valid) {
+    return AddressCheck::Refused;
+  }
+  return std::equal(tag.MapString(), tag.MapString() + tag.MapLength(), address.map.begin())
+             ? AddressCheck::Valid
+             : AddressCheck::Differs;
+}
+
 std::string AddressLogLine(const std::string& oldText, const std::string& newText,
                            const std::string& remark) {
   return oldText + '\t' + newText + '\t' + remark + '\t';

@@ -54,6 +54,18 @@ using RefusedAddress = std::function<void(const TOvPanel& panel, const TOvTag& a
 int RevalidateAddresses(TOvProject& project, UserInterface& ui,
                         const RefusedAddress& refused = nullptr);
 
+/// What the project's driver makes of a stored address now.
+enum class AddressCheck {
+  Valid,    // it accepts the text and gives the map string the address holds
+  Refused,  // it refuses the text (as when the project was opened or imported)
+  Differs,  // it accepts the text but gives another map string than the one stored
+};
+
+/// Validates the address's text through the driver without a message (read
+/// access, the address's data type, as re-validation does) and compares
+/// the map string over the project's map length.
+AddressCheck CheckAddress(PlcDriver& driver, const TOvTag& tag);
+
 /// One line of the address conversion log: old text, new text, remark,
 /// each followed by a TAB.
 std::string AddressLogLine(const std::string& oldText, const std::string& newText,

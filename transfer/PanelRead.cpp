@@ -63,6 +63,9 @@ void TOvProjectHelper::ReadProject() {
   std::unique_ptr<TOvXResp> reply = link->Transact(command);
   const auto* status = dynamic_cast<const TOvStatusIdResp*>(reply.get());
   if (status == nullptr) {
+    // No panel at 9600 baud: when the multiplexer does not answer either,
+    // both rates have been tried.
+    askedBothRates_ = dynamic_cast<const TOvErrorResp*>(reply.get()) != nullptr;
     reply.reset();
     if (ReadMultiPanelSystem(*link)) {
       FinishRead();

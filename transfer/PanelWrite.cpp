@@ -20,6 +20,7 @@
 #include "transfer/BlockSender.h"
 #include "transfer/TOvProjectHelper.h"
 #include "transfer/TransferTexts.h"
+#include "transfer/WriteChecks.h"
 
 namespace orvane {
 namespace {
@@ -42,29 +43,50 @@ constexpr uint32_t kFinalStageDelay_ms = 50;
 }  // namespace
 
 void TOvProjectHelper::WriteProject() {
+  if (project_ == nullptr || !CheckBeforeWrite()) {
+    return;
+  }
   const std::unique_ptr<TOvXComm> link = OpenLink();
   if (link == nullptr) {
     return;
   }
-  if (project_ == nullptr) {
-    return;
-  }
+  writing_ = true;
+  bool written = false;
   if (project_->systemMode == kMultiPanelSystem) {
-    if (!WriteMultiPanelSystem(*link)) {
-      return;
-    }
+    written = WriteMultiPanelSystem(*link);
   } else {
     project_->portTable.selectedPort = kFirstPort;
     const TOvPanel* panel = CurrentPanel();
     SetCaption(panel != nullptr ? panel->panelModel : kModelNotConfigured, 0);
-    if (!WritePanel(*link)) {
-      return;
-    }
+    written = WritePanel(*link);
+  }
+  writing_ = false;
+  programIncomplete_ = false;
+  if (!written) {
+    return;
   }
   job_.SetPercent(100);
   job_.SetFinished(true);
   Wait_ms(kFinalStageDelay_ms);
   SetStage(stages::kWriteFinished);
+}
+
+bool TOvProjectHelper::CheckBeforeWrite() {
+  const std::vector<WriteProblem> problems = FindWriteProblems(*project_);
+  if (problems.empty()) {
+    return true;
+  }
+  const bool multiPanel = project_->systemMode == kMultiPanelSystem;
+  const std::string text = WriteProblemsText(problems, multiPanel);
+  const std::string help = WriteProblemsHelp(multiPanel);
+  // A single problem of the whole project reads as the sequence has always
+  // reported it; the platform's reason a file did not open has no prefix.
+  if (problems.size() == 1 && problems.front().port == 0 && !problems.front().routed) {
+    ReportPlain(text, help);
+  } else {
+    ReportError(text, help);
+  }
+  return false;
 }
 
 bool TOvProjectHelper::WritePanel(TOvXComm& link) {
@@ -131,6 +153,7 @@ bool TOvProjectHelper::WritePanel(TOvXComm& link) {
   SetStage(stages::kPanelDone);
   job_.DoneEvent().Reset();
   tagTable_.clear();
+  programIncomplete_ = false;
   return true;
 }
 

@@ -89,10 +89,20 @@ void TransferJob::EndOperation() {
   operating_ = false;
 }
 
+std::string TransferJob::Details() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return details_;
+}
+
+void TransferJob::SetDetails(std::string details) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  details_ = std::move(details);
+}
+
 TransferJobState TransferJob::Snapshot() const {
   std::lock_guard<std::mutex> lock(mutex_);
-  return TransferJobState{panelType_, port_, operation_,    stage_,
-                          percent_,   text_, IsCancelled(), IsFinished()};
+  return TransferJobState{panelType_, port_,    operation_,    stage_,      percent_,
+                          text_,      details_, IsCancelled(), IsFinished()};
 }
 
 void TransferJob::Post(TransferNotice notice) {

@@ -57,6 +57,9 @@ class TransferJob {
   void SetPercent(int32_t percent);
   std::string Text() const;
   void SetText(std::string text);
+  /// The help that goes with an error text (shown behind "Details").
+  std::string Details() const;
+  void SetDetails(std::string details);
   /// Every field at one moment.
   TransferJobState Snapshot() const;
 
@@ -98,6 +101,7 @@ class TransferJob {
   int32_t stage_ = 0;
   int32_t percent_ = 0;
   std::string text_;
+  std::string details_;
 
   bool operating_ = false;  // guarded by mutex_
   std::atomic<bool> cancel_{false};

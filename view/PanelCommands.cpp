@@ -32,11 +32,15 @@ class PanelCommands::ShortSink final : public TransferSink {
       observer_(notification);
     }
     if (notification.notice == TransferNotice::Error) {
-      errors.push_back(notification.state.text);
+      errors.push_back({notification.state.text, notification.state.details});
     }
   }
 
-  std::vector<std::string> errors;
+  struct Error {
+    std::string text;
+    std::string details;
+  };
+  std::vector<Error> errors;
 
  private:
   const std::function<void(const TransferNotification&)>& observer_;
@@ -88,9 +92,10 @@ TransferServices PanelCommands::Services() {
   return TransferServices{ui_, clock_ != nullptr ? *clock_ : SystemTransferClock(), catalog_};
 }
 
-void PanelCommands::ShowError(const std::string& text) {
+void PanelCommands::ShowError(const std::string& text, const std::string& details) {
   lastError_ = text;
-  ui_.Show(text, Icon::Stop);
+  lastErrorDetails_ = details;
+  ui_.ShowMessage(Message{text, {}, Icon::Stop, details, 0});
 }
 
 TransferOutcome PanelCommands::RunLong(int32_t operation, TOvProject* project,
@@ -100,6 +105,7 @@ TransferOutcome PanelCommands::RunLong(int32_t operation, TOvProject* project,
   const TransferOutcome outcome = owner_.RunTransfer(job, Services());
   if (!outcome.errorText.empty()) {
     lastError_ = outcome.errorText;
+    lastErrorDetails_ = outcome.errorDetails;
   }
   return outcome;
 }
@@ -162,7 +168,7 @@ bool PanelCommands::CheckIncompleteData() {
 }
 
 CommandResult PanelCommands::Write() {
-  lastError_.clear();
+  ClearLastError();
   TraceScope trace(kWriteTrace, traceDir_, ProgramVersionText());
   SetBaudRateSetting(BaudRateFor(project_));
   if (!CheckIncompleteData()) {
@@ -180,7 +186,7 @@ CommandResult PanelCommands::Write() {
 // --- Read and Verify -----------------------------------------------------------
 
 CommandResult PanelCommands::Read() {
-  lastError_.clear();
+  ClearLastError();
   TraceScope trace(kReadTrace, traceDir_, ProgramVersionText());
   Question question;
   question.text = LoadString(strings::kReadOverwritesQuestion);
@@ -207,7 +213,7 @@ CommandResult PanelCommands::Read() {
 }
 
 VerifyResult PanelCommands::Verify() {
-  lastError_.clear();
+  ClearLastError();
   VerifyResult result;
   SetBaudRateSetting(BaudRateFor(project_));
   if (project_.systemMode == kMultiPanelSystem) {
@@ -246,7 +252,7 @@ std::unique_ptr<TOvXComm> PanelCommands::OpenShortLink() {
   context.project = &workingCopy_;
   auto link = std::make_unique<TOvXComm>(portName_, context);
   if (!link->IsOk()) {
-    ShowError(link->ErrorText());
+    ShowError(link->ErrorText(), link->ErrorDetails());
     return nullptr;
   }
   return link;
@@ -278,15 +284,15 @@ StatusResult PanelCommands::ShortStatus(int32_t port, const StatusSteps& steps) 
 }
 
 void PanelCommands::ShowShortErrors() {
-  std::vector<std::string> errors;
+  std::vector<ShortSink::Error> errors;
   errors.swap(shortSink_->errors);
-  for (const std::string& text : errors) {
-    ShowError(text);
+  for (const ShortSink::Error& error : errors) {
+    ShowError(error.text, error.details);
   }
 }
 
 CommandResult PanelCommands::ClearMemory() {
-  lastError_.clear();
+  ClearLastError();
   const bool multiPanel = project_.systemMode == kMultiPanelSystem;
   Question question;
   question.text =
@@ -343,7 +349,7 @@ DeviceStatus PanelCommands::StatusOf(const TOvXResp& reply, int32_t port) {
 }
 
 StatusResult PanelCommands::Information() {
-  lastError_.clear();
+  ClearLastError();
   SetBaudRateSetting(BaudRateFor(project_));
   const bool multiPanel = project_.systemMode == kMultiPanelSystem;
   return ShortStatus(
@@ -354,7 +360,7 @@ StatusResult PanelCommands::Information() {
 }
 
 StatusResult PanelCommands::PortInformation() {
-  lastError_.clear();
+  ClearLastError();
   StatusResult result;
   const int32_t port = project_.portTable.selectedPort;
   if (project_.systemMode != kMultiPanelSystem || project_.SelectedPanel() == nullptr) {
@@ -376,7 +382,7 @@ StatusResult PanelCommands::PortInformation() {
 
 CommandResult PanelCommands::Firmware(int32_t operation, const std::string& imagePath,
                                       int baudRate) {
-  lastError_.clear();
+  ClearLastError();
   TraceScope trace(kWriteTrace, traceDir_);
   SetBaudRateSetting(baudRate);
   return FromOutcome(RunLong(operation, &project_, imagePath));

@@ -160,8 +160,10 @@ class PanelCommands {
 
   /// Read has replaced the document's project: the document is modified.
   bool DocumentModified() const { return modified_; }
-  /// The last error the user was shown by a command; empty when none.
+  /// The last error the user was shown by a command, and its help (the
+  /// message's details); empty when none.
   const std::string& LastError() const { return lastError_; }
+  const std::string& LastErrorDetails() const { return lastErrorDetails_; }
 
  private:
   class ShortSink;
@@ -192,7 +194,11 @@ class PanelCommands {
   /// RunShort for Information: Done with the status reply the steps fetch,
   /// shown as the device on port.
   StatusResult ShortStatus(int32_t port, const StatusSteps& steps);
-  void ShowError(const std::string& text);
+  void ShowError(const std::string& text, const std::string& details = {});
+  void ClearLastError() {
+    lastError_.clear();
+    lastErrorDetails_.clear();
+  }
   DeviceStatus StatusOf(const TOvXResp& reply, int32_t port);
   CommandResult Firmware(int32_t operation, const std::string& imagePath, int baudRate);
 
@@ -214,6 +220,7 @@ class PanelCommands {
 
   bool modified_ = false;
   std::string lastError_;
+  std::string lastErrorDetails_;
 };
 
 }  // namespace orvane

@@ -12,6 +12,7 @@
 #include "tests/support/BackgroundProgram.h"
 #include "tests/support/PanelSimProcess.h"
 #include "tests/support/RunProgram.h"
+#include "tests/support/TestInstall.h"
 #include "tests/support/TestPaths.h"
 
 namespace orvane::testing {
@@ -21,6 +22,7 @@ namespace fs = std::filesystem;
 
 constexpr const char* kExamplePlugin = "/usr/local/lib/orvane/dll/Brisko.so";
 constexpr std::chrono::seconds kPatience{60};
+constexpr const char* kBrisko = "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) - Rev C";
 
 fs::path Example(const std::string& name) {
   return fs::path(ORVANE_TEST_SOURCE_DIR) / "examples" / name;
@@ -143,6 +145,46 @@ TEST_F(PanelCliTest, WriteReadBackVerifyAndFindAChangedMessage) {
       << run.out;
 }
 
+TEST_F(PanelCliTest, AProjectTheWriteWouldSpoilIsRefusedAndThePanelKeepsItsProgram) {
+  PanelSimProcess sim({"--model", "4"});
+  ASSERT_TRUE(sim.Started()) << sim.Err();
+  const std::string example = Example("single-panel.ovx").string();
+  ASSERT_EQ(Panel(sim, {"write", example, "--quiet"}).exitStatus, 0);
+
+  // An address the driver refuses, a text longer than the panel shows, and
+  // (in an install without it) the panel-side driver image gone.
+  std::string broken = ReadText(example);
+  broken.replace(broken.find("\nN7:0\t\n"), 7, "\nX9:9\t\n");
+  broken.replace(broken.find("LIFT STATION 3  AUTO"), 20, "LIFT STATION 3  AUTOMATIC");
+  WriteText(Path("broken.ovx"), broken);
+  {
+    TestInstall install("panel-cli-no-driver", false);
+    const ProgramResult run = Panel(sim, {"write", Path("broken.ovx"), "--quiet", "--json"});
+    EXPECT_EQ(run.exitStatus, 3) << run.err;
+    const std::string list =
+        "ERROR On COM Port. The project cannot be written: 3 problems found, nothing was sent to "
+        "the panel.\n"
+        "Port 1, message 1, text: 25 characters, where the Ov400 shows 20\n"
+        "Port 1, line register 1: \"X9:9\" is not an address " +
+        std::string(kBrisko) + " accepts\n" +
+        (install.Dir() / "driver" / "BriskoPanel.plx").string() +
+        ": No such file or directory\n"
+        "Correct the project and write it again; the panel still holds the program it had.\n";
+    EXPECT_NE(run.err.find(list), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("\"result\": \"failed\", \"error\": \"ERROR On COM Port. The project "
+                           "cannot be written"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\"details\": \"Correct the project and write it again"),
+              std::string::npos)
+        << run.out;
+  }
+  const ProgramResult verify = Panel(sim, {"verify", example, "--quiet"});
+  EXPECT_EQ(verify.exitStatus, 0) << verify.err;
+  EXPECT_NE(verify.err.find("Project file on PC is same as the \nproject loaded in the panel"),
+            std::string::npos);
+}
+
 TEST_F(PanelCliTest, MultiPanelWriteAndRead) {
   // Panels on every port in port order, so that the read finds one on each
   // (a silent port costs the read a time-out) and saves them as they were:
@@ -164,9 +206,10 @@ TEST_F(PanelCliTest, MultiPanelWriteAndRead) {
 
   run = Panel(sim, {"write", five, "--json"});
   ASSERT_EQ(run.exitStatus, 0) << run.err;
-  EXPECT_EQ(run.out, "{\"command\": \"write\", \"port\": \"" + sim.PortPath() +
-                         "\", \"result\": \"done\", \"error\": null, \"file\": \"" + five +
-                         "\"}\n");
+  EXPECT_EQ(run.out,
+            "{\"command\": \"write\", \"port\": \"" + sim.PortPath() +
+                "\", \"result\": \"done\", \"error\": null, \"details\": null, \"file\": \"" +
+                five + "\"}\n");
   EXPECT_NE(run.err.find("Port 3 - Ov200P/Ov200PV Panel\n"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("Project has been written to the multiplexer and panel(s) "
                          "successfully.\n"),

@@ -21,7 +21,11 @@ const char* const kBrisko = "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) -
 
 class ProjectCliTest : public ::testing::Test {
  protected:
-  ProjectCliTest() : install_("project-cli") {}
+  ProjectCliTest() : install_("project-cli") {
+    // The panel-side driver image a write of a Brisko project downloads.
+    fs::copy_file(fs::path(ORVANE_TEST_INSTALL_DIR) / "driver" / "BriskoPanel.plx",
+                  install_.Dir() / "driver" / "BriskoPanel.plx");
+  }
 
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   static std::string Golden(const std::string& name) {
@@ -66,7 +70,8 @@ TEST_F(ProjectCliTest, NewInfoCheckAndSave) {
 
   run = RunCli({"project", "check", Path("a.ovx")});
   EXPECT_EQ(run.exitStatus, 0) << run.err;
-  EXPECT_EQ(run.out, std::string("Every address is valid for ") + kBrisko + "\n");
+  EXPECT_EQ(run.out, std::string("The project can be written: every address is valid for ") +
+                         kBrisko + "\n");
 
   run = RunCli({"project", "save", Path("a.ovx"), "-o", Path("b.ovx")});
   EXPECT_EQ(run.exitStatus, 0) << run.err;
@@ -110,14 +115,20 @@ TEST_F(ProjectCliTest, GoldenFilesReadAndABadFileIsRefused) {
             "this system\nError Z002: You are trying to read from an invalid file\n");
 }
 
-TEST_F(ProjectCliTest, CheckPrintsEveryAddressTheDriverRefuses) {
+TEST_F(ProjectCliTest, CheckListsWhatAWriteWouldBeRefusedFor) {
   const std::string file = GoldenWith("data-item.ovx", 52, "Q9:9\t");
-  const ProgramResult run = RunCli({"project", "check", file});
+  ProgramResult run = RunCli({"project", "check", file});
   EXPECT_EQ(run.exitStatus, 1) << run.err;
-  EXPECT_EQ(
-      run.out,
-      "Port 1: address \"Q9:9\" (data type 0) refused by the driver\n1 address(es) refused\n");
-  EXPECT_NE(run.err, "");
+  EXPECT_EQ(run.out, "Port 1, line register 1: \"Q9:9\" is not an address " + std::string(kBrisko) +
+                         " accepts\n1 problem: a write of the project would be refused\n");
+  EXPECT_NE(run.err, "");  // the driver's own message when the project was opened
+
+  fs::remove(install_.Dir() / "driver" / "BriskoPanel.plx");
+  run = RunCli({"project", "check", Golden("single-panel.ovx")});
+  EXPECT_EQ(run.exitStatus, 1) << run.err;
+  EXPECT_EQ(run.out, (install_.Dir() / "driver" / "BriskoPanel.plx").string() +
+                         ": No such file or directory\n1 problem: a write of the project would be "
+                         "refused\n");
 }
 
 TEST_F(ProjectCliTest, SaveMakesAPreviousVersionFileCurrent) {

@@ -18,6 +18,9 @@ namespace orvane::testing {
 namespace {
 
 const std::string kCom = "ERROR On COM Port. ";
+const std::string kRefused =
+    "The project cannot be written: 1 problem found, nothing was sent to the panel.\n";
+const std::string kBrisko = "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) - Rev C";
 
 class FailureTest : public TransferTest {
  protected:
@@ -69,24 +72,39 @@ TEST_F(FailureTest, WriteFailuresAndRetries) {
        {"No such file or directory"},
        {},
        0},
+      // What a write can know is wrong is found before anything is sent.
       {"driver file corrupted",
        [this](TOvProject&) { WriteText(DriverDir() / "BriskoPanel.plx", ":10zz\n"); },
        {kCom + "Error Z003: The file may be corrupted"},
        {},
-       0x0B},
-      {"a data item wider than its codes",
+       0},
+      {"a data item with more digits than its data type has",
        [](TOvProject& project) {
          project.panels[0].messages[0].text = "Speed " + std::string(6, kItem1Marker);
        },
-       {kCom + "Maximum 5  \"DATA SET 1\" can be defined with selected data type"},
+       {kCom + kRefused + "Port 1, message 3, data item 1: Maximum 5  \"DATA SET 1\" can be " +
+        "defined with selected data type"},
        {},
-       0x0B},
+       0},
       {"an attribute block too long for a frame",
        [](TOvProject& project) { project.plc.attributeBytes.resize(32 + 300); },
        {kCom + "Error in building the PLC attributes: the PLC communication attribute block of "
                "300 bytes is too long to send"},
        {},
-       0xBA},
+       0},
+      {"an address, a text and the driver image at once",
+       [this](TOvProject& project) {
+         TOvMessage& message = project.panels[0].messages[3];
+         message.item1.addressText = "X9:9";  // refused when the project was opened
+         message.text += " and far too long";
+         std::filesystem::remove(DriverDir() / "BriskoPanel.plx");
+       },
+       {kCom + "The project cannot be written: 3 problems found, nothing was sent to the panel." +
+        "\nPort 1, local message 255, text: 31 characters, where the Ov200/Ov200V shows 20" +
+        "\nPort 1, local message 255, data item 1 address: \"X9:9\" is not an address " + kBrisko +
+        " accepts\n" + (DriverDir() / "BriskoPanel.plx").string() + ": No such file or directory"},
+       {},
+       0},
       {"another panel model",
        [this](TOvProject&) { UsePanel(kModelOv200L); },
        {kCom + "Error C001: The panel connected to the PC is different from the configured one"},
