@@ -26,7 +26,7 @@ class UserInterface;
 ///   user pick another one ("Open Tag Map File");
 /// - any failure ends with "Error Z002: You are trying to read from an
 ///   invalid file" (caption "Error", error icon) after the reason's own
-///   message.
+///   message; its details name the file, the line and what is wrong there.
 /// The project's driver is not loaded here (the document binds it).
 bool LoadProjectFile(const std::filesystem::path& path, TOvProject& project, UserInterface& ui,
                      const DriverLookup& lookup);

@@ -105,14 +105,18 @@ TEST_F(ProjectCliTest, GoldenFilesReadAndABadFileIsRefused) {
   WriteText(Path("bad.ovx"), "QZK__949F5CA5_5E30_11D4_9913_008048B6AF27__QZK1 \n0\n");
   run = RunCli({"project", "check", Path("bad.ovx")});
   EXPECT_EQ(run.exitStatus, 4);
-  EXPECT_EQ(run.err, "Error Z002: You are trying to read from an invalid file\n");
+  EXPECT_EQ(run.err, "Error Z002: You are trying to read from an invalid file\n" + Path("bad.ovx") +
+                         ", line 1: the first line is not the first line of an Orvane project "
+                         "file\n");
 
   const std::string unknown = GoldenWith("single-panel.ovx", 54, "9");
   run = RunCli({"project", "info", unknown});
   EXPECT_EQ(run.exitStatus, 4);
   EXPECT_EQ(run.err,
             "Error P007: PLC dll for this PLC (Manufacturer ID : 9, Model ID : 4)\nnot found in "
-            "this system\nError Z002: You are trying to read from an invalid file\n");
+            "this system\n" +
+                unknown + ", line 55.\nError Z002: You are trying to read from an invalid file\n" +
+                unknown + ", line 55.\n");
 }
 
 TEST_F(ProjectCliTest, CheckListsWhatAWriteWouldBeRefusedFor) {

@@ -22,6 +22,13 @@ const std::string kRefused =
     "The project cannot be written: 1 problem found, nothing was sent to the panel.\n";
 const std::string kBrisko = "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) - Rev C";
 
+// A line with nothing on it.
+class SilentDevice : public sim::SimulatedDevice {
+ public:
+  std::optional<sim::Bytes> Answer(std::span<const uint8_t>) override { return std::nullopt; }
+  int DefaultBaudRate() const override { return 9600; }
+};
+
 class FailureTest : public TransferTest {
  protected:
   std::function<void(TOvProject&)> Faults(sim::FaultPlan plan) {
@@ -153,6 +160,68 @@ TEST_F(FailureTest, WriteFailuresAndRetries) {
   port.FailSetTimeouts(true);
   EXPECT_EQ(Write(project).Errors(),
             std::vector<std::string>{"Error C004: Error in setting communication attributes"});
+}
+
+TEST_F(FailureTest, ErrorsSayWhatTheyMeanHere) {
+  const std::string incomplete =
+      "The panel was cleared for this write and now holds an incomplete program: write the "
+      "project again before the panel is used.";
+  struct Case {
+    const char* name;
+    std::function<TransferRun()> run;
+    std::string details;
+  };
+  const std::vector<Case> cases = {
+      {"a single panel project on a multiplexer",
+       [this] {
+         UseMultiplexer({{1, kModelOv200}});
+         TOvProject project = FullProject(kModelOv200);
+         return Write(project);
+       },
+       "Nothing answered on COM1 (/dev/ttyS0) at 9600 baud. A multiplexer answers at 38400 "
+       "baud: the project is a single panel system. Make it a multi-panel system, or connect "
+       "the panel to the PC directly."},
+      {"a multi-panel project on a panel",
+       [this] {
+         UsePanel(kModelOv400);
+         TOvProject project = NewMultiPanelProject({{2, kModelOv200}});
+         return Write(project);
+       },
+       "Nothing answered on COM1 (/dev/ttyS0) at 38400 baud. A panel (Ov400) answers at 9600 "
+       "baud: the project is a multi-panel system. Connect the multiplexer, or make the project "
+       "a single panel system."},
+      {"nothing on the line",
+       [this] {
+         UseDevice(std::make_unique<SilentDevice>());
+         TOvProject project = FullProject(kModelOv200);
+         return Write(project);
+       },
+       "Nothing answered on COM1 (/dev/ttyS0) at 9600 baud. Nothing answers at 38400 baud "
+       "either. Check the cable, the port, and that the device is powered and in setup mode."},
+      {"nothing to read from",
+       [this] {
+         UseDevice(std::make_unique<SilentDevice>());
+         TOvProject read;
+         return Read(read);
+       },
+       "Nothing answered on COM1 (/dev/ttyS0): no panel at 9600 baud and no multiplexer at "
+       "38400 baud. Check the cable, the port, and that the device is powered and in setup "
+       "mode."},
+      {"the line goes silent after the clear",
+       [this] {
+         UsePanel(kModelOv200);
+         Sim().SetFaults({.stopAfter = 5});
+         TOvProject project = FullProject(kModelOv200);
+         return Write(project);
+       },
+       incomplete},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    const TransferRun run = test.run();
+    EXPECT_EQ(run.Errors(), std::vector<std::string>{kCom + kTimeoutText});
+    EXPECT_EQ(run.ErrorDetails(), std::vector<std::string>{test.details});
+  }
 }
 
 TEST_F(FailureTest, ReadFailures) {

@@ -74,6 +74,16 @@ std::vector<std::string> TransferRun::Errors() const {
   return errors;
 }
 
+std::vector<std::string> TransferRun::ErrorDetails() const {
+  std::vector<std::string> details;
+  for (const TransferNotification& note : notes) {
+    if (note.notice == TransferNotice::Error) {
+      details.push_back(note.state.details);
+    }
+  }
+  return details;
+}
+
 std::vector<int32_t> TransferRun::Stages() const {
   std::vector<int32_t> stages = ProgressValues(notes, [](const auto& s) { return s.stage; });
   std::erase(stages, 0);
