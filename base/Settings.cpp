@@ -94,6 +94,16 @@ std::optional<std::string> Settings::MachineValue(const std::string& key) const 
   return MachineValueLocked(key);
 }
 
+std::optional<std::filesystem::path> Settings::MachineValueFile(const std::string& key) const {
+  std::lock_guard lock(mutex_);
+  for (const std::filesystem::path& file : {paths_.userFile, paths_.machineFile}) {
+    if (IniFile::Read(file).Get(settings::kMachineSection, key)) {
+      return file;
+    }
+  }
+  return std::nullopt;
+}
+
 bool Settings::SetMachineValue(const std::string& key, const std::string& value) {
   if (!IniFile::IsStorableName(key) || !IniFile::IsStorableValue(value)) {
     return false;

@@ -10,9 +10,9 @@
 #include <span>
 #include <string>
 
-namespace orvane {
+#include "project/TOvMessage.h"
 
-class TOvMessage;
+namespace orvane {
 
 /// Text bytes of a text panel message record.
 inline constexpr size_t kMessageTextLength = 20;
@@ -21,8 +21,6 @@ inline constexpr int32_t kNoFirstMessageNumber = -1;
 /// The password entry system message: its data item 1 always uses the wide
 /// code range (ten digit positions).
 inline constexpr int32_t kPasswordEntryMessage = 259;
-/// Marks the position of data item 1's PLC-controlled decimal point.
-inline constexpr char kDecimalPointMarker = static_cast<char>(0xFC);
 
 /// The number a message is stored under in the panel. With a first message
 /// number F (not -1) a number n >= F is a local message and goes out as

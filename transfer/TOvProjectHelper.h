@@ -95,6 +95,15 @@ class TOvProjectHelper {
   /// Clears the multiplexer and the panels on all five ports; a port that
   /// fails is reported and the others are still cleared.
   bool ClearAllPanels(TOvXComm& link);
+  /// What ClearAllPanels did on each route: port 0 (the multiplexer) first,
+  /// then each port it got to, with the error text of a port not cleared.
+  struct PortClearResult {
+    int32_t port = 0;
+    bool cleared = false;
+    std::string error;
+    bool operator==(const PortClearResult&) const = default;
+  };
+  const std::vector<PortClearResult>& ClearResults() const { return clearResults_; }
   /// Routes the multiplexer to port 0 (itself) or 1..5.
   bool SwitchPort(TOvXComm& link, int32_t port);
   /// Whether every configured port answers with its configured panel type;
@@ -232,6 +241,7 @@ class TOvProjectHelper {
   bool programIncomplete_ = false;
   TOvTagTable tagTable_;
   TOvTagTable muxTagList_;
+  std::vector<PortClearResult> clearResults_;
   uint32_t progressTotal_ = 0;
   uint32_t progressDone_ = 0;
 };

@@ -7,6 +7,8 @@
 #include "base/StringTable.h"
 #include "base/UserInterface.h"
 #include "link/BaudRate.h"
+#include "link/PortNames.h"
+#include "link/SimpleCommands.h"
 #include "link/StatusReplies.h"
 #include "link/TOvXComm.h"
 #include "link/Trace.h"
@@ -46,16 +48,23 @@ class PanelCommands::ShortSink final : public TransferSink {
   const std::function<void(const TransferNotification&)>& observer_;
 };
 
-// Opens a trace file for one command and closes it when the command ends.
+// Opens a trace file for one command and closes it when the command ends;
+// where it went is kept in written.
 class PanelCommands::TraceScope {
  public:
-  TraceScope(const char* name, const std::filesystem::path& directory) {
+  TraceScope(const char* name, const std::filesystem::path& directory,
+             std::filesystem::path& written) {
     // A trace that cannot be created leaves the link working without one.
-    OpenTrace(name, directory);
+    written.clear();
+    if (OpenTrace(name, directory)) {
+      written = std::filesystem::absolute(directory.empty() ? std::filesystem::path(name)
+                                                            : directory / name);
+    }
   }
   /// The trace of a Write, Read or Verify begins with the program version.
-  TraceScope(const char* name, const std::filesystem::path& directory, const std::string& version)
-      : TraceScope(name, directory) {
+  TraceScope(const char* name, const std::filesystem::path& directory,
+             std::filesystem::path& written, const std::string& version)
+      : TraceScope(name, directory, written) {
     TraceNote(kProgramVersionNote + version);
   }
   ~TraceScope() { CloseTrace(); }
@@ -169,7 +178,7 @@ bool PanelCommands::CheckIncompleteData() {
 
 CommandResult PanelCommands::Write() {
   ClearLastError();
-  TraceScope trace(kWriteTrace, traceDir_, ProgramVersionText());
+  TraceScope trace(kWriteTrace, traceDir_, tracePath_, ProgramVersionText());
   SetBaudRateSetting(BaudRateFor(project_));
   if (!CheckIncompleteData()) {
     return CommandResult::Declined;
@@ -187,7 +196,7 @@ CommandResult PanelCommands::Write() {
 
 CommandResult PanelCommands::Read() {
   ClearLastError();
-  TraceScope trace(kReadTrace, traceDir_, ProgramVersionText());
+  TraceScope trace(kReadTrace, traceDir_, tracePath_, ProgramVersionText());
   Question question;
   question.text = LoadString(strings::kReadOverwritesQuestion);
   question.icon = Icon::Exclamation;
@@ -227,7 +236,7 @@ VerifyResult PanelCommands::Verify() {
       return result;
     }
   }
-  TraceScope trace(kReadTrace, traceDir_, ProgramVersionText());
+  TraceScope trace(kReadTrace, traceDir_, tracePath_, ProgramVersionText());
   TOvProject read;
   const TransferOutcome outcome = ReadInto(read);
   result.result = FromOutcome(outcome);
@@ -305,8 +314,16 @@ CommandResult PanelCommands::ClearMemory() {
     return CommandResult::Declined;
   }
   SetBaudRateSetting(BaudRateFor(project_));
-  const bool cleared = RunShort([multiPanel](TOvProjectHelper& helper, TOvXComm& link) {
-    return multiPanel ? helper.ClearAllPanels(link) : helper.ClearMemory(link);
+  clearedPorts_.clear();
+  const bool cleared = RunShort([this, multiPanel](TOvProjectHelper& helper, TOvXComm& link) {
+    if (!multiPanel) {
+      const bool done = helper.ClearMemory(link);
+      clearedPorts_.push_back({0, done, done ? std::string() : shortJob_.Text()});
+      return done;
+    }
+    const bool done = helper.ClearAllPanels(link);
+    clearedPorts_ = helper.ClearResults();
+    return done;
   });
   if (!cleared) {
     return CommandResult::Failed;
@@ -378,12 +395,50 @@ StatusResult PanelCommands::PortInformation() {
       });
 }
 
+// --- Identify ------------------------------------------------------------------
+
+PanelCommands::IdentifyResult PanelCommands::Identify() {
+  ClearLastError();
+  tracePath_.clear();
+  IdentifyResult result;
+  std::unique_ptr<TOvXComm> link = OpenShortLink();
+  if (link == nullptr) {
+    return result;
+  }
+  // A panel listens at 9600 baud, a multiplexer at 38400; a device answers
+  // a status request within milliseconds, so each rate gets a short wait.
+  constexpr uint32_t kIdentifyTimeout_ms = 500;
+  const int previous = BaudRateSetting();
+  for (const int rate : {kSinglePanelBaudRate, kMultiplexerBaudRate}) {
+    SetBaudRateSetting(rate);
+    link->ApplySettings();
+    link->SetReadTimeout(kIdentifyTimeout_ms);
+    TOvStatusIdCmd command;
+    const std::unique_ptr<TOvXResp> reply = link->Transact(command);
+    if (dynamic_cast<const TOvDeviceStatusResp*>(reply.get()) != nullptr) {
+      result.answers.push_back({rate, StatusOf(*reply, 0)});
+    }
+  }
+  SetBaudRateSetting(previous);
+  link.reset();
+  if (result.answers.empty()) {
+    ShowError(FormatText("Nothing answered on %s at %d or at %d baud.",
+                         PortNameAndDevice(portName_).c_str(), kSinglePanelBaudRate,
+                         kMultiplexerBaudRate),
+              "Check the cable, the port, and that the panel or multiplexer is powered and in "
+              "setup mode.");
+    return result;
+  }
+  result.result = CommandResult::Done;
+  return result;
+}
+
 // --- Firmware ------------------------------------------------------------------
 
 CommandResult PanelCommands::Firmware(int32_t operation, const std::string& imagePath,
                                       int baudRate) {
   ClearLastError();
-  TraceScope trace(kWriteTrace, traceDir_);
+  TraceScope trace(kWriteTrace, traceDir_, tracePath_);
   SetBaudRateSetting(baudRate);
   return FromOutcome(RunLong(operation, &project_, imagePath));
 }

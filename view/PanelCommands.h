@@ -158,6 +158,30 @@ class PanelCommands {
   /// "Write.txt".
   CommandResult UpgradeMuxFirmware(const std::string& imagePath);
 
+  /// What the last Clear Memory did on each route: the device on the port
+  /// (0), then on a multi-panel system each of the five ports, with the
+  /// error of one that was not cleared.
+  const std::vector<TOvProjectHelper::PortClearResult>& ClearedPorts() const {
+    return clearedPorts_;
+  }
+
+  /// Identify: asks for the status at 9600 and at 38400 baud, without
+  /// comparing with any project, and gives back what answered at each rate.
+  /// Done when something answered; Failed (the user told) when the port does
+  /// not open or nothing answers.
+  struct IdentifiedDevice {
+    int baudRate = 0;
+    DeviceStatus status;
+  };
+  struct IdentifyResult {
+    CommandResult result = CommandResult::Failed;
+    std::vector<IdentifiedDevice> answers;
+  };
+  IdentifyResult Identify();
+
+  /// Where the last command's trace file went; empty when it wrote none.
+  const std::filesystem::path& TracePath() const { return tracePath_; }
+
   /// Read has replaced the document's project: the document is modified.
   bool DocumentModified() const { return modified_; }
   /// The last error the user was shown by a command, and its help (the
@@ -219,6 +243,8 @@ class PanelCommands {
   TransferJob shortJob_;
 
   bool modified_ = false;
+  std::vector<TOvProjectHelper::PortClearResult> clearedPorts_;
+  std::filesystem::path tracePath_;
   std::string lastError_;
   std::string lastErrorDetails_;
 };

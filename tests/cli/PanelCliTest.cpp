@@ -99,6 +99,8 @@ TEST_F(PanelCliTest, WriteReadBackVerifyAndFindAChangedMessage) {
   EXPECT_NE(run.err.find("  [x] Writing PLC attributes. \n"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("Project has been written to the panel successfully.\n"),
             std::string::npos);
+  EXPECT_NE(run.err.find("The trace is in " + (dir_ / "Write.txt").string() + "\n"),
+            std::string::npos);
   // The trace holds every frame as sent and received, after the version.
   const std::string trace = ReadText(dir_ / "Write.txt");
   EXPECT_TRUE(trace.starts_with("-- -- Program version: ")) << trace.substr(0, 80);
@@ -183,6 +185,54 @@ TEST_F(PanelCliTest, AProjectTheWriteWouldSpoilIsRefusedAndThePanelKeepsItsProgr
   EXPECT_EQ(verify.exitStatus, 0) << verify.err;
   EXPECT_NE(verify.err.find("Project file on PC is same as the \nproject loaded in the panel"),
             std::string::npos);
+}
+
+TEST_F(PanelCliTest, IdentifyNamesWhatAnswersAtWhichRate) {
+  {
+    PanelSimProcess panel({"--model", "3", "--firmware", "C4"});
+    ASSERT_TRUE(panel.Started()) << panel.Err();
+    const ProgramResult run = Panel(panel, {"identify"});
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "At 9600 baud:\n  Device: Ov200P/Ov200PV (model 3)\n  Firmware revision: C.4\n"
+              "  Memory:   64 KB\n  PLC driver: none\n");
+  }
+  {
+    PanelSimProcess multiplexer({"--multiplexer", "--panel", "2:1"});
+    ASSERT_TRUE(multiplexer.Started()) << multiplexer.Err();
+    const ProgramResult run = Panel(multiplexer, {"identify", "--json"});
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_NE(run.out.find("\"result\": \"done\", \"error\": null, \"details\": null, "
+                           "\"devices\": [{\"baud_rate\": 38400, \"device\": \"multiplexer\", "
+                           "\"port\": 0, \"model\": 6"),
+              std::string::npos)
+        << run.out;
+  }
+  // A device at another rate: nothing answers.
+  PanelSimProcess other({"--model", "1", "--baud", "19200"});
+  ASSERT_TRUE(other.Started()) << other.Err();
+  const ProgramResult run = Panel(other, {"identify", "--json"});
+  EXPECT_EQ(run.exitStatus, 3) << run.err;
+  EXPECT_NE(
+      run.out.find("\"result\": \"failed\", \"error\": \"Nothing answered on " + other.PortPath() +
+                   " at 9600 or at 38400 baud.\", \"details\": \"Check "
+                   "the cable"),
+      std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("\"devices\": []"), std::string::npos) << run.out;
+}
+
+TEST_F(PanelCliTest, ClearingAMultiPanelSystemListsEachPort) {
+  PanelSimProcess sim(
+      {"--multiplexer", "--panel", "1:1", "--panel", "2:1", "--panel", "3:1", "--panel", "4:1"});
+  ASSERT_TRUE(sim.Started()) << sim.Err();
+  const ProgramResult run = Panel(sim, {"clear", "--multi", "--yes"});
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "Multiplexer: cleared\nPort 1: cleared\nPort 2: cleared\nPort 3: cleared\nPort 4: "
+            "cleared\nPort 5: not cleared: ERROR On Port 5. Error C009: Time out Error.\n\nMake "
+            "sure Panel is in Setup Mode.\nTo enter Setup Mode, press the up and down arrow "
+            "keys\nsimultaneously.\n");
 }
 
 TEST_F(PanelCliTest, MultiPanelWriteAndRead) {
