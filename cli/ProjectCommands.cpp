@@ -22,6 +22,14 @@
 #include "view/PlcChange.h"
 
 namespace orvane::cli {
+
+std::string OnlyFile(const Arguments& args, const char* command) {
+  if (args.Positional().size() != 1) {
+    throw UsageError(std::string("project ") + command + " takes one project FILE");
+  }
+  return args.Positional()[0];
+}
+
 namespace {
 
 const char* const kUsage =
@@ -95,13 +103,6 @@ std::vector<OptionSpec> WithQuestions(std::vector<OptionSpec> specs) {
     specs.push_back(option);
   }
   return specs;
-}
-
-std::string OnlyFile(const Arguments& args, const char* command) {
-  if (args.Positional().size() != 1) {
-    throw UsageError(std::string("project ") + command + " takes one project FILE");
-  }
-  return args.Positional()[0];
 }
 
 int SaveTo(TOvProject& project, const std::string& path, UserInterface& ui) {

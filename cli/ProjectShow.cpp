@@ -239,18 +239,11 @@ std::string ShowJson(const std::string& file, const TOvProject& project) {
   return json + (project.panels.empty() ? "]}" : "\n]}");
 }
 
-std::string OnlyOne(const Arguments& args, const char* command) {
-  if (args.Positional().size() != 1) {
-    throw UsageError(std::string("project ") + command + " takes one project FILE");
-  }
-  return args.Positional()[0];
-}
-
 }  // namespace
 
 int ShowCommand(const std::vector<std::string>& rest) {
   const Arguments args(rest, {{"--json", false, false, ""}});
-  const std::string file = OnlyOne(args, "show");
+  const std::string file = OnlyFile(args, "show");
   TerminalUserInterface ui;
   ProjectDocument document(ui);
   if (!document.Open(file)) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <set>
 
+#include "base/ForwardingUserInterface.h"
 #include "base/StringTable.h"
 #include "base/UserInterface.h"
 #include "project/LineReader.h"
@@ -21,10 +22,10 @@ struct InvalidFile {
 
 // Adds the place in the file to the messages the address loaders show
 // (T007), so the user can find the line.
-class PlacingInterface final : public UserInterface {
+class PlacingInterface final : public ForwardingUserInterface {
  public:
   PlacingInterface(UserInterface& inner, const std::string& sourceName, const LineReader& lines)
-      : inner_(inner), sourceName_(sourceName), lines_(lines) {}
+      : ForwardingUserInterface(inner), sourceName_(sourceName), lines_(lines) {}
 
   void ShowMessage(const Message& message) override {
     Message placed = message;
@@ -32,23 +33,12 @@ class PlacingInterface final : public UserInterface {
       placed.details = ProjectFilePlace(sourceName_, lines_.LineNumber()) + ".";
     }
     shown = placed.text;
-    inner_.ShowMessage(placed);
-  }
-  Answer Ask(const Question& question) override { return inner_.Ask(question); }
-  std::optional<std::string> ChooseOpenFile(const FileRequest& request) override {
-    return inner_.ChooseOpenFile(request);
-  }
-  std::optional<std::string> ChooseSaveFile(const FileRequest& request) override {
-    return inner_.ChooseSaveFile(request);
-  }
-  std::optional<int> Choose(const ChoiceRequest& request) override {
-    return inner_.Choose(request);
+    ForwardingUserInterface::ShowMessage(placed);
   }
 
   std::string shown;  // the last message's text
 
  private:
-  UserInterface& inner_;
   const std::string& sourceName_;
   const LineReader& lines_;
 };

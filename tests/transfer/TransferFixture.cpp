@@ -64,24 +64,24 @@ Blocks Fields(const std::vector<Bytes>& frames, size_t offset, size_t count) {
   return fields;
 }
 
-std::vector<std::string> TransferRun::Errors() const {
-  std::vector<std::string> errors;
+// One field of every error notification.
+template <typename Field>
+std::vector<std::string> ErrorField(const std::vector<TransferNotification>& notes, Field field) {
+  std::vector<std::string> values;
   for (const TransferNotification& note : notes) {
     if (note.notice == TransferNotice::Error) {
-      errors.push_back(note.state.text);
+      values.push_back(field(note.state));
     }
   }
-  return errors;
+  return values;
+}
+
+std::vector<std::string> TransferRun::Errors() const {
+  return ErrorField(notes, [](const TransferJobState& s) { return s.text; });
 }
 
 std::vector<std::string> TransferRun::ErrorDetails() const {
-  std::vector<std::string> details;
-  for (const TransferNotification& note : notes) {
-    if (note.notice == TransferNotice::Error) {
-      details.push_back(note.state.details);
-    }
-  }
-  return details;
+  return ErrorField(notes, [](const TransferJobState& s) { return s.details; });
 }
 
 std::vector<int32_t> TransferRun::Stages() const {
