@@ -358,6 +358,14 @@ TEST_F(PanelCliTest, PortsAndCommandLine) {
   }
   // A failed read leaves the file as it was.
   EXPECT_EQ(ReadText(kept), "what the user had");
+  // A file that does not open: status 4, and the JSON failure object.
+  ProgramResult missing =
+      RunCli({"panel", "write", Path("none.ovx"), "--json", "--port", Path("no-such-port")});
+  EXPECT_EQ(missing.exitStatus, 4);
+  EXPECT_EQ(missing.out,
+            "{\"command\": \"panel write\", \"result\": \"failed\", \"error\": \"Error Z002: "
+            "You are trying to read from an invalid file\", \"details\": \"" +
+                Path("none.ovx") + ": no such file\"}\n");
 
   ProgramResult run = RunCli({"panel", "clear"});
   EXPECT_EQ(run.exitStatus, 2);

@@ -59,7 +59,14 @@ class ProjectCliTest : public ::testing::Test {
 };
 
 TEST_F(ProjectCliTest, NewInfoCheckAndSave) {
-  ProgramResult run = RunCli({"project", "new", "-o", Path("a.ovx")});
+  // An output folder that is not there is refused, not made.
+  ProgramResult run = RunCli({"project", "new", "-o", Path("missing/a.ovx")});
+  EXPECT_EQ(run.exitStatus, 4);
+  EXPECT_NE(run.err.find("the folder " + Path("missing") + " does not exist"), std::string::npos)
+      << run.err;
+  EXPECT_FALSE(fs::exists(Path("missing")));
+
+  run = RunCli({"project", "new", "-o", Path("a.ovx")});
   ASSERT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_EQ(run.out, Path("a.ovx") + ": Ov200/Ov200V panel on port 1, PLC " + kBrisko + "\n");
 
