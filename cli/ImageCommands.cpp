@@ -37,7 +37,6 @@ constexpr char kUsage[] =
     "\n"
     "Exit status: 0 valid, 1 invalid, 2 bad command line, 4 file error.\n";
 
-
 bool WriteImage(const std::string& path, const std::vector<uint8_t>& image) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(image.data()),

@@ -465,13 +465,12 @@ TEST_F(FailureTest, ClearAllPanelsGoesOnPastSilentPorts) {
   }
   EXPECT_EQ(run.Errors(), expected);
   using Result = TOvProjectHelper::PortClearResult;
-  EXPECT_EQ(helper.ClearResults(),
-            (std::vector<Result>{{0, true, ""},
-                                 {1, false, expected[0]},
-                                 {2, false, expected[1]},
-                                 {3, false, expected[2]},
-                                 {4, true, ""},
-                                 {5, false, expected[3]}}));
+  EXPECT_EQ(helper.ClearResults(), (std::vector<Result>{{0, true, ""},
+                                                        {1, false, expected[0]},
+                                                        {2, false, expected[1]},
+                                                        {3, false, expected[2]},
+                                                        {4, true, ""},
+                                                        {5, false, expected[3]}}));
   EXPECT_TRUE(Sim().Multiplexer().Panel(4)->Memory().IsEmpty());
   EXPECT_EQ(helper.CurrentPort(), 0);
 }
