@@ -24,19 +24,57 @@ bool Fail(std::string* error, const std::string& what) {
   return false;
 }
 
+// The file a path names in the end: a symbolic link (or a chain of them) is
+// followed to its target, which need not exist yet.
+std::filesystem::path FinalTarget(const std::filesystem::path& path) {
+  constexpr int kMaxLinks = 40;  // as the platform allows, so a loop ends
+  std::filesystem::path current = path;
+  std::error_code code;
+  for (int link = 0; link < kMaxLinks && std::filesystem::is_symlink(current, code); ++link) {
+    const std::filesystem::path target = std::filesystem::read_symlink(current, code);
+    if (code) {
+      break;
+    }
+    current = target.is_absolute() ? target : current.parent_path() / target;
+  }
+  return current;
+}
+
+// The folder the file goes into must be there: an output path with a typing
+// error is refused rather than creating folders nobody asked for.
+bool CheckFolder(const std::filesystem::path& folder, std::string* error) {
+  std::error_code code;
+  const std::filesystem::path shown = folder.empty() ? std::filesystem::path(".") : folder;
+  if (std::filesystem::is_directory(shown, code)) {
+    return true;
+  }
+  if (std::filesystem::exists(shown, code)) {
+    return Fail(error, shown.string() + " is not a folder");
+  }
+  return Fail(error, "the folder " + shown.string() + " does not exist");
+}
+
 }  // namespace
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
+                         std::string* error, const FileWriteFunction& writeSome) {
+  return WriteFileAtomically(path, content, error, AtomicWriteCalls{writeSome, nullptr});
+}
 
 #if defined(_WIN32)
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
-                         std::string* error, const FileWriteFunction&) {
+                         std::string* error, const AtomicWriteCalls&) {
   return WriteFileAtomically(path, content, error);
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
+bool WriteFileAtomically(const std::filesystem::path& linkOrPath, std::string_view content,
                          std::string* error) {
+  const std::filesystem::path path = FinalTarget(linkOrPath);
+  if (!CheckFolder(path.parent_path(), error)) {
+    return false;
+  }
   std::error_code code;
-  std::filesystem::create_directories(path.parent_path(), code);
   std::random_device random;
   std::filesystem::path temp = path;
   temp += ".tmp" + std::to_string(random());
@@ -63,21 +101,21 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view con
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
                          std::string* error) {
-  return WriteFileAtomically(path, content, error,
-                             [](int fd, const char* data, size_t size) -> long {
-                               return static_cast<long>(::write(fd, data, size));
-                             });
+  return WriteFileAtomically(path, content, error, AtomicWriteCalls{});
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
-                         std::string* error, const FileWriteFunction& writeSome) {
+bool WriteFileAtomically(const std::filesystem::path& linkOrPath, std::string_view content,
+                         std::string* error, const AtomicWriteCalls& calls) {
+  const FileWriteFunction writeSome =
+      calls.writeSome ? calls.writeSome : [](int fd, const char* data, size_t size) -> long {
+    return static_cast<long>(::write(fd, data, size));
+  };
+  const FileSyncFunction sync = calls.sync ? calls.sync : [](int fd) { return ::fsync(fd); };
+  // Through a link the target is replaced and the link stays.
+  const std::filesystem::path path = FinalTarget(linkOrPath);
   const std::filesystem::path folder = path.parent_path();
-  std::error_code code;
-  if (!folder.empty()) {
-    std::filesystem::create_directories(folder, code);
-    if (code) {
-      return Fail(error, "cannot create " + folder.string() + ": " + code.message());
-    }
+  if (!CheckFolder(folder, error)) {
+    return false;
   }
   // A hidden temporary name in the same folder, so that the rename stays on
   // one file system and is atomic.
@@ -122,7 +160,7 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view con
     data += written;
     left -= static_cast<size_t>(written);
   }
-  if (::fsync(fd) != 0) {
+  if (sync(fd) != 0) {
     return abandon("cannot flush " + temp);
   }
   if (::close(fd) != 0) {
@@ -134,6 +172,15 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view con
     const std::string reason = "cannot replace " + path.string() + ": " + std::strerror(errno);
     ::unlink(temp.c_str());
     return Fail(error, reason);
+  }
+  // The rename lives in the folder: flush it too, so that after a crash the
+  // name leads to the new content. The file is replaced by now, so a folder
+  // that cannot be flushed (some file systems cannot) does not undo that.
+  const std::string folderName = folder.empty() ? std::string(".") : folder.string();
+  if (const int folderFd = ::open(folderName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      folderFd >= 0) {
+    sync(folderFd);
+    ::close(folderFd);
   }
   return true;
 }

@@ -29,11 +29,19 @@ std::optional<int> ParseInt(const std::string& text) {
   return value;
 }
 
+// A settings file is the program's own: its folder (the user's
+// configuration folder on first use) is made when it is missing.
+bool WriteSettingsFile(const std::filesystem::path& path, const std::string& text) {
+  std::error_code code;
+  std::filesystem::create_directories(path.parent_path(), code);
+  return WriteFileAtomically(path, text);
+}
+
 bool UpdateFile(const std::filesystem::path& path, const std::string& section,
                 const std::string& key, const std::string& value) {
   IniFile file = IniFile::Read(path);
   file.Set(section, key, value);
-  return WriteFileAtomically(path, file.Text());
+  return WriteSettingsFile(path, file.Text());
 }
 
 bool IsComPort(const std::string& port) {
@@ -86,6 +94,16 @@ std::optional<std::string> Settings::MachineValue(const std::string& key) const 
   return MachineValueLocked(key);
 }
 
+std::optional<std::filesystem::path> Settings::MachineValueFile(const std::string& key) const {
+  std::lock_guard lock(mutex_);
+  for (const std::filesystem::path& file : {paths_.userFile, paths_.machineFile}) {
+    if (IniFile::Read(file).Get(settings::kMachineSection, key)) {
+      return file;
+    }
+  }
+  return std::nullopt;
+}
+
 bool Settings::SetMachineValue(const std::string& key, const std::string& value) {
   if (!IniFile::IsStorableName(key) || !IniFile::IsStorableValue(value)) {
     return false;
@@ -95,7 +113,7 @@ bool Settings::SetMachineValue(const std::string& key, const std::string& value)
     // An older fallback copy in the user's file would hide the new value.
     IniFile user = IniFile::Read(paths_.userFile);
     if (user.Remove(settings::kMachineSection, key) &&
-        !WriteFileAtomically(paths_.userFile, user.Text())) {
+        !WriteSettingsFile(paths_.userFile, user.Text())) {
       return WriteUserLocked(settings::kMachineSection, key, value);
     }
     return true;
@@ -200,7 +218,7 @@ bool Settings::SetWindow(const WindowPlacement& placement) {
   file.Set(settings::kWindowSection, "Right", std::to_string(placement.right));
   file.Set(settings::kWindowSection, "Top", std::to_string(placement.top));
   file.Set(settings::kWindowSection, "Bottom", std::to_string(placement.bottom));
-  return WriteFileAtomically(paths_.userFile, file.Text());
+  return WriteSettingsFile(paths_.userFile, file.Text());
 }
 
 std::string Settings::WorkingPath() const {
@@ -250,7 +268,7 @@ bool Settings::SetRecentFilesLocked(const std::vector<std::string>& files) {
       file.Remove(settings::kRecentFileSection, RecentFileKey(i));
     }
   }
-  return WriteFileAtomically(paths_.userFile, file.Text());
+  return WriteSettingsFile(paths_.userFile, file.Text());
 }
 
 bool Settings::AddRecentFile(const std::string& path) {

@@ -78,6 +78,9 @@ class Settings {
 
   std::optional<std::string> MachineValue(const std::string& key) const;
   bool SetMachineValue(const std::string& key, const std::string& value);
+  /// The file MachineValue reads the value from (the user's file when it
+  /// holds one, else the machine-wide file); nothing when neither does.
+  std::optional<std::filesystem::path> MachineValueFile(const std::string& key) const;
 
   /// "Install Dir", or the install directory the program found itself.
   std::string InstallDirectory() const;

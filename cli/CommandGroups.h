@@ -11,5 +11,6 @@ CommandGroup ImageCommandGroup();
 CommandGroup PortCommandGroup();
 CommandGroup ProjectCommandGroup();
 CommandGroup PanelCommandGroup();
+CommandGroup ConfigCommandGroup();
 
 }  // namespace orvane::cli

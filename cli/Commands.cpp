@@ -6,8 +6,8 @@ namespace orvane::cli {
 
 const std::vector<CommandGroup>& CommandGroups() {
   static const std::vector<CommandGroup> groups = {
-      PlcCommandGroup(),  AddressCommandGroup(), ImageCommandGroup(),
-      PortCommandGroup(), ProjectCommandGroup(), PanelCommandGroup(),
+      PlcCommandGroup(),     AddressCommandGroup(), ImageCommandGroup(),  PortCommandGroup(),
+      ProjectCommandGroup(), PanelCommandGroup(),   ConfigCommandGroup(),
   };
   return groups;
 }

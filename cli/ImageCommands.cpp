@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "base/StringTable.h"
 #include "cli/Arguments.h"
 #include "cli/ExitStatus.h"
+#include "cli/Json.h"
 #include "link/HexRecordImage.h"
 #include "link/Sha256.h"
 #include "link/TOvExec.h"
@@ -35,41 +37,20 @@ constexpr char kUsage[] =
     "\n"
     "Exit status: 0 valid, 1 invalid, 2 bad command line, 4 file error.\n";
 
-std::string JsonString(const std::string& text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"':
-        quoted += "\\\"";
-        break;
-      case '\\':
-        quoted += "\\\\";
-        break;
-      case '\n':
-        quoted += "\\n";
-        break;
-      case '\t':
-        quoted += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escape[8] = {};
-          std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-          quoted += escape;
-        } else {
-          quoted += c;
-        }
-    }
-  }
-  return quoted + "\"";
-}
-
 bool WriteImage(const std::string& path, const std::vector<uint8_t>& image) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(image.data()),
             static_cast<std::streamsize>(image.size()));
   out.close();
   return static_cast<bool>(out);
+}
+
+// A file that cannot be read or written: said on standard error, and kept
+// for the JSON failure object.
+int Failed(const std::string& what) {
+  std::fprintf(stderr, "orvane-cli image: %s\n", what.c_str());
+  NoteError(what, {});
+  return kExitFile;
 }
 
 int ImageInfo(const Arguments& args) {
@@ -93,9 +74,7 @@ int ImageInfo(const Arguments& args) {
     file.close();
   }
   if (!file.is_open()) {
-    std::fprintf(stderr, "orvane-cli image: cannot open %s: %s\n", path.c_str(),
-                 std::strerror(errno));
-    return kExitFile;
+    return Failed("cannot open " + path + ": " + std::strerror(errno));
   }
   std::unique_ptr<HexRecordImage> image;
   if (format == "ihex") {
@@ -104,18 +83,17 @@ int ImageInfo(const Arguments& args) {
     image = std::make_unique<TOvMuxExec>(file, start);
   }
   if (file.bad()) {
-    std::fprintf(stderr, "orvane-cli image: cannot read %s\n", path.c_str());
-    return kExitFile;
+    return Failed("cannot read " + path);
   }
 
   const bool valid = image->IsValid();
   const std::string digest = valid ? Sha256::HexDigest(image->Image()) : std::string();
   if (args.Has("--json")) {
-    std::printf(
-        "{\"file\": %s, \"format\": \"%s\", \"start\": %u, \"valid\": %s, "
-        "\"length\": %zu, \"sha256\": %s}\n",
-        JsonString(path).c_str(), format.c_str(), start, valid ? "true" : "false",
-        image->ImageLength(), valid ? JsonString(digest).c_str() : "null");
+    PrintJson(
+        FormatText("{\"file\": %s, \"format\": \"%s\", \"start\": %u, \"valid\": %s, "
+                   "\"length\": %zu, \"sha256\": %s}",
+                   JsonString(path).c_str(), format.c_str(), start, valid ? "true" : "false",
+                   image->ImageLength(), valid ? JsonString(digest).c_str() : "null"));
   } else {
     std::printf("file: %s\nformat: %s\nstart: 0x%X\nvalid: %s\n", path.c_str(), format.c_str(),
                 start, valid ? "yes" : "no");
@@ -128,8 +106,7 @@ int ImageInfo(const Arguments& args) {
   }
   if (const auto out = args.Value("--extract")) {
     if (!WriteImage(*out, image->Image())) {
-      std::fprintf(stderr, "orvane-cli image: cannot write %s\n", out->c_str());
-      return kExitFile;
+      return Failed("cannot write " + *out);
     }
   }
   return kExitOk;

@@ -4,7 +4,7 @@ namespace orvane::cli {
 
 void MessageRecorder::ShowMessage(const Message& message) {
   texts_.push_back(message.text);
-  inner_.ShowMessage(message);
+  ForwardingUserInterface::ShowMessage(message);
 }
 
 std::string MessageRecorder::TakeMessages() {

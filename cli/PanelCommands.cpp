@@ -31,6 +31,7 @@ const char* const kUsage =
     "       orvane-cli panel verify FILE [options]\n"
     "       orvane-cli panel clear [--multi] [options]\n"
     "       orvane-cli panel info [--model N] [--multi] [--mux-port N] [options]\n"
+    "       orvane-cli panel identify [options]\n"
     "       orvane-cli panel upgrade-firmware IMAGE [--mux] [--mux-port N] [options]\n"
     "\n"
     "write              writes the project FILE into the panel, or into the\n"
@@ -46,6 +47,10 @@ const char* const kUsage =
     "info               the panel's status, checked against model N (default 1);\n"
     "                   --multi: the multiplexer's; --mux-port N: the panel on\n"
     "                   port N behind the multiplexer\n"
+    "identify           asks for the status at 9600 and at 38400 baud, without any\n"
+    "                   project, and prints what answered: panel model or\n"
+    "                   multiplexer, firmware, memory, the PLC driver it holds and\n"
+    "                   the baud rate (exit 0), or that nothing did (exit 3)\n"
     "upgrade-firmware   replaces the panel's firmware from an Intel HEX IMAGE\n"
     "                   (--mux-port N: the panel on port N behind the\n"
     "                   multiplexer); --mux: the multiplexer's from an S-record\n"
@@ -67,6 +72,10 @@ const char* const kUsage =
     "percentage, redrawn in place on a terminal, one line per change otherwise.\n"
     "Ctrl+C cancels a write, read, verify or firmware upgrade as Cancel does: a\n"
     "cancelled write clears the panel.\n"
+    "\n"
+    "Where a trace file was written is printed on standard error (not with\n"
+    "--quiet). With --json a failure prints a JSON object too, with the error\n"
+    "and its details.\n"
     "\n"
     "Exit status: 0 done (verify: the same project); 1 verify found differences,\n"
     "or the command was declined (incomplete data, a question answered no);\n"
@@ -93,6 +102,7 @@ class PanelSession {
   PanelSession(const std::string& command, const Arguments& args)
       : command_(command),
         json_(args.Has("--json")),
+        quiet_(args.Has("--quiet")),
         owner_(ui_, stderr, ChooseProgressStyle(stderr, args.Has("--quiet"))),
         document_(ui_),
         panel_(document_.Project(), ui_, owner_, &document_.Catalog()) {
@@ -112,8 +122,12 @@ class PanelSession {
   /// false (after saying why) when the trace folder is not there.
   bool Prepare() {
     if (!traceDir_.empty() && !fs::is_directory(traceDir_)) {
-      std::fprintf(stderr, "orvane-cli panel: the trace folder %s does not exist\n",
-                   traceDir_.c_str());
+      ui_.ShowMessage(Message{"The trace folder " + traceDir_.string() + " does not exist.",
+                              {},
+                              Icon::Stop,
+                              "Give --trace-dir a folder that exists, or leave it out: the trace "
+                              "then goes to the current folder.",
+                              0});
       return false;
     }
     panel_.SetTraceDirectory(traceDir_);
@@ -137,9 +151,12 @@ class PanelSession {
 
   /// Prints the JSON report when asked for; the exit status of result.
   int Finish(CommandResult result, const std::string& members = {}) {
+    if (!quiet_ && !panel_.TracePath().empty()) {
+      std::fprintf(stderr, "The trace is in %s\n", panel_.TracePath().c_str());
+    }
     if (json_) {
-      std::fputs(JsonReport({command_, port_, result, panel_.LastError()}, members).c_str(),
-                 stdout);
+      PrintJson(JsonReport({command_, port_, result, panel_.LastError(), panel_.LastErrorDetails()},
+                           members));
     }
     if (result == CommandResult::Cancelled) {
       std::fprintf(stderr, "Cancelled.\n");
@@ -157,6 +174,7 @@ class PanelSession {
  private:
   std::string command_;
   bool json_ = false;
+  bool quiet_ = false;
   TerminalUserInterface ui_;
   TerminalTransferOwner owner_;
   ProjectDocument document_;
@@ -236,7 +254,12 @@ int Read(const std::vector<std::string>& rest) {
   PanelSession session("read", args);
   const fs::path folder = fs::absolute(output).parent_path();
   if (!fs::is_directory(folder)) {
-    std::fprintf(stderr, "orvane-cli panel: the folder %s does not exist\n", folder.c_str());
+    session.Ui().ShowMessage(Message{"The folder " + folder.string() + " does not exist.",
+                                     {},
+                                     Icon::Stop,
+                                     "The read saves the project there: give -o a file in a "
+                                     "folder that exists.",
+                                     0});
     return kExitFile;
   }
   if (!session.Prepare()) {
@@ -279,7 +302,28 @@ int Clear(const std::vector<std::string>& rest) {
     return kExitFile;
   }
   ConfigurePanel(session.Project(), kModelOv200, args.Has("--multi"), kFirstPort);
-  return session.Finish(session.Panel().ClearMemory());
+  PanelCommands& panel = session.Panel();
+  const CommandResult result = panel.ClearMemory();
+  // A multi-panel system: what happened on each route.
+  const bool listed = args.Has("--multi") && !panel.ClearedPorts().empty();
+  if (listed && !session.Json()) {
+    std::fputs(ClearedPortsText(panel.ClearedPorts()).c_str(), stdout);
+  }
+  return session.Finish(result, listed ? ClearedPortsJson(panel.ClearedPorts()) : std::string());
+}
+
+int Identify(const std::vector<std::string>& rest) {
+  const Arguments args(rest, Options({}));
+  NoPositional(args, "identify");
+  PanelSession session("identify", args);
+  if (!session.Prepare()) {
+    return kExitFile;
+  }
+  const PanelCommands::IdentifyResult identify = session.Panel().Identify();
+  if (!session.Json()) {
+    std::fputs(IdentifyText(identify).c_str(), stdout);
+  }
+  return session.Finish(identify.result, IdentifyJson(identify));
 }
 
 int Info(const std::vector<std::string>& rest) {
@@ -316,7 +360,12 @@ int UpgradeFirmware(const std::vector<std::string>& rest) {
   }
   PanelSession session("upgrade-firmware", args);
   if (!fs::is_regular_file(image)) {
-    std::fprintf(stderr, "orvane-cli panel: %s is not a firmware file\n", image.c_str());
+    session.Ui().ShowMessage(Message{image + " is not a firmware file.",
+                                     {},
+                                     Icon::Stop,
+                                     "Give the path of an Intel HEX (a panel) or S-record (the "
+                                     "multiplexer) firmware file.",
+                                     0});
     return kExitFile;
   }
   if (!session.Prepare()) {
@@ -344,8 +393,13 @@ int Run(const std::vector<std::string>& args) {
     int (*run)(const std::vector<std::string>&);
   };
   static const Entry entries[] = {
-      {"write", Write}, {"read", Read}, {"verify", Verify},
-      {"clear", Clear}, {"info", Info}, {"upgrade-firmware", UpgradeFirmware},
+      {"write", Write},
+      {"read", Read},
+      {"verify", Verify},
+      {"clear", Clear},
+      {"info", Info},
+      {"identify", Identify},
+      {"upgrade-firmware", UpgradeFirmware},
   };
   for (const Entry& entry : entries) {
     if (args[0] == entry.name) {

@@ -7,10 +7,6 @@
 namespace orvane::cli {
 namespace {
 
-std::string JsonOrNull(const std::string& text) {
-  return text.empty() ? "null" : JsonString(text);
-}
-
 int MessageCount(const TOvPanel& panel, bool plc) {
   int count = 0;
   for (const TOvMessage& message : panel.messages) {
@@ -42,7 +38,8 @@ const char* ResultName(CommandResult result) {
 std::string JsonReport(const ReportHeader& header, const std::string& members) {
   return "{\"command\": " + JsonString(header.command) + ", \"port\": " + JsonString(header.port) +
          ", \"result\": " + JsonString(ResultName(header.result)) +
-         ", \"error\": " + JsonOrNull(header.error) + members + "}\n";
+         ", \"error\": " + JsonStringOrNull(header.error) +
+         ", \"details\": " + JsonStringOrNull(header.details) + members + "}\n";
 }
 
 std::string ProjectSummaryText(const TOvProject& project) {
@@ -115,9 +112,9 @@ std::string StatusText(const DeviceStatus& status) {
   return text;
 }
 
-std::string StatusJson(const DeviceStatus& status) {
+std::string StatusObject(const DeviceStatus& status) {
   std::string json =
-      FormatText(", \"status\": {\"device\": \"%s\", \"port\": %d, \"model\": %d, \"model_name\": ",
+      FormatText("{\"device\": \"%s\", \"port\": %d, \"model\": %d, \"model_name\": ",
                  status.multiplexer ? "multiplexer" : "panel", status.port, status.model) +
       JsonString(status.modelName) + ", \"firmware\": " + JsonString(status.firmware) +
       ", \"memory\": " + JsonString(status.memory) + ", \"driver\": ";
@@ -127,7 +124,56 @@ std::string StatusJson(const DeviceStatus& status) {
   return json +
          FormatText("{\"manufacturer\": %d, \"model\": %d, \"revision\": ",
                     status.driverManufacturer, status.driverModel) +
-         JsonString(status.driverRevision) + ", \"name\": " + JsonOrNull(status.driverName) + "}}";
+         JsonString(status.driverRevision) + ", \"name\": " + JsonStringOrNull(status.driverName) +
+         "}}";
+}
+
+std::string StatusJson(const DeviceStatus& status) {
+  return ", \"status\": " + StatusObject(status);
+}
+
+std::string IdentifyText(const PanelCommands::IdentifyResult& identify) {
+  std::string text;
+  for (const PanelCommands::IdentifiedDevice& device : identify.answers) {
+    text += FormatText("At %d baud:\n", device.baudRate);
+    std::string status = StatusText(device.status);
+    for (size_t at = 0; at < status.size();) {
+      const size_t end = status.find('\n', at);
+      text += "  " + status.substr(at, end - at + 1);
+      at = end + 1;
+    }
+  }
+  return text;
+}
+
+std::string IdentifyJson(const PanelCommands::IdentifyResult& identify) {
+  std::string json = ", \"devices\": [";
+  for (size_t i = 0; i < identify.answers.size(); ++i) {
+    const PanelCommands::IdentifiedDevice& device = identify.answers[i];
+    std::string object = StatusObject(device.status);
+    object.insert(1, FormatText("\"baud_rate\": %d, ", device.baudRate));
+    json += (i == 0 ? "" : ", ") + object;
+  }
+  return json + "]";
+}
+
+std::string ClearedPortsText(const std::vector<TOvProjectHelper::PortClearResult>& ports) {
+  std::string text;
+  for (const TOvProjectHelper::PortClearResult& port : ports) {
+    text += port.port == 0 ? std::string("Multiplexer: ") : FormatText("Port %d: ", port.port);
+    text += port.cleared ? "cleared\n" : "not cleared: " + port.error + "\n";
+  }
+  return text;
+}
+
+std::string ClearedPortsJson(const std::vector<TOvProjectHelper::PortClearResult>& ports) {
+  std::string json = ", \"ports\": [";
+  for (size_t i = 0; i < ports.size(); ++i) {
+    json += FormatText("%s{\"port\": %d, \"cleared\": %s, \"error\": ", i == 0 ? "" : ", ",
+                       ports[i].port, ports[i].cleared ? "true" : "false") +
+            JsonStringOrNull(ports[i].error) + "}";
+  }
+  return json + "]";
 }
 
 }  // namespace orvane::cli

@@ -16,7 +16,8 @@ struct ReportHeader {
   std::string command;  // "write", "read", ...
   std::string port;
   CommandResult result = CommandResult::Failed;
-  std::string error;  // the last error shown; empty when none
+  std::string error;    // the last error shown; empty when none
+  std::string details;  // its help; empty when none
 };
 
 /// {"command": ..., "port": ..., "result": ..., "error": ... and the
@@ -31,8 +32,20 @@ std::string ProjectSummaryJson(const TOvProject& project);
 std::string DifferencesText(const VerifyResult& verify);
 std::string DifferencesJson(const VerifyResult& verify);
 
-/// The status a device reported, as the panel status dialog lists it.
+/// The status a device reported, as the panel status dialog lists it; the
+/// JSON object itself, and as a "status" member.
 std::string StatusText(const DeviceStatus& status);
+std::string StatusObject(const DeviceStatus& status);
 std::string StatusJson(const DeviceStatus& status);
+
+/// What answered panel identify, at which rate: each device's status
+/// indented under "At 9600 baud:"; the "devices" member.
+std::string IdentifyText(const PanelCommands::IdentifyResult& identify);
+std::string IdentifyJson(const PanelCommands::IdentifyResult& identify);
+
+/// Clear Memory route by route ("Multiplexer: cleared", "Port 2: not
+/// cleared: ..."); the "ports" member.
+std::string ClearedPortsText(const std::vector<TOvProjectHelper::PortClearResult>& ports);
+std::string ClearedPortsJson(const std::vector<TOvProjectHelper::PortClearResult>& ports);
 
 }  // namespace orvane::cli

@@ -16,17 +16,28 @@
 #include "cli/TerminalUserInterface.h"
 #include "plchost/AddressConversionLog.h"
 #include "project/ProjectFile.h"
+#include "transfer/WriteChecks.h"
 #include "view/DocumentBinding.h"
 #include "view/PanelTransferCommands.h"
 #include "view/PlcChange.h"
 
 namespace orvane::cli {
+
+std::string OnlyFile(const Arguments& args, const char* command) {
+  if (args.Positional().size() != 1) {
+    throw UsageError(std::string("project ") + command + " takes one project FILE");
+  }
+  return args.Positional()[0];
+}
+
 namespace {
 
 const char* const kUsage =
     "Usage: orvane-cli project new -o FILE [--plc PLC] [--model 1..5] [--multi]\n"
     "       orvane-cli project info FILE [--json]\n"
     "       orvane-cli project check FILE\n"
+    "       orvane-cli project show FILE [--json]\n"
+    "       orvane-cli project diff A B [--json]\n"
     "       orvane-cli project save FILE -o OUT [--backup PATH]\n"
     "       orvane-cli project set-plc FILE --plc PLC -o OUT [--attributes FILE.atr]\n"
     "                                  [--map MAP] [--log LOG]\n"
@@ -43,8 +54,21 @@ const char* const kUsage =
     "info           system type, panels (port, model, PLC and local messages,\n"
     "               address count), PLC name and codes, map length, tag map use;\n"
     "               --json prints one JSON object\n"
-    "check          loads the project, binds its driver and re-validates every\n"
-    "               address through it; prints each address the driver refuses\n"
+    "check          loads the project, binds its driver and lists everything a\n"
+    "               write would refuse it for: addresses the driver does not\n"
+    "               accept, texts longer than the panel shows, data items with\n"
+    "               more digits than their data type has, tag lists and PLC\n"
+    "               attributes that cannot be built, a missing or invalid\n"
+    "               panel-side driver image\n"
+    "show           everything in the project as a person reads it: each panel\n"
+    "               with its settings, system addresses, keys and LEDs, and each\n"
+    "               message (number, PLC or local, folder depth, the text with\n"
+    "               each data item's digits as 1, 2, 3 and the decimal point as\n"
+    "               \".\", each item's address, data type, access and options);\n"
+    "               the PLC with its attribute bytes; the tag map\n"
+    "diff           the difference list Verify prints, with A in the place of\n"
+    "               the PC's project and B in the panel's; exit 0 the same,\n"
+    "               1 different, 4 a file could not be read\n"
     "save           loads and saves (a file of the previous version comes out\n"
     "               current); --backup PATH answers the backup question with a\n"
     "               copy of the old file at PATH (without it: no copy)\n"
@@ -69,8 +93,8 @@ const char* const kUsage =
     "\n"
     "Messages are printed with their exact text on standard error.\n"
     "\n"
-    "Exit status: 0 done (check: every address valid; tagmap check: nothing to\n"
-    "report); 1 the answer is no (an address refused, a log to report, a\n"
+    "Exit status: 0 done (check: nothing found; tagmap check: nothing to\n"
+    "report); 1 the answer is no (a problem found, a log to report, a\n"
     "question answered no, nothing imported, the PLC not changed); 2 bad command\n"
     "line; 4 a file could not be read, written or understood.\n";
 
@@ -79,13 +103,6 @@ std::vector<OptionSpec> WithQuestions(std::vector<OptionSpec> specs) {
     specs.push_back(option);
   }
   return specs;
-}
-
-std::string OnlyFile(const Arguments& args, const char* command) {
-  if (args.Positional().size() != 1) {
-    throw UsageError(std::string("project ") + command + " takes one project FILE");
-  }
-  return args.Positional()[0];
 }
 
 int SaveTo(TOvProject& project, const std::string& path, UserInterface& ui) {
@@ -164,28 +181,29 @@ void PrintInfoText(const std::string& file, const TOvProject& project) {
   }
 }
 
-void PrintInfoJson(const std::string& file, const TOvProject& project) {
-  std::printf("{\"file\": %s, \"system\": %s, \"selected_port\": %d,\n", JsonString(file).c_str(),
-              project.systemMode == kMultiPanelSystem ? "\"multi-panel\"" : "\"single panel\"",
-              project.portTable.selectedPort);
-  std::printf(
-      " \"plc\": {\"name\": %s, \"manufacturer\": %u, \"model\": %u, \"map_length\": %d, "
-      "\"attribute_bytes\": %zu},\n",
-      JsonString(project.plc.name).c_str(), project.plc.ManufacturerCode(), project.plc.ModelCode(),
-      project.plc.mapLength, project.plc.attributeBytes.size());
-  std::printf(" \"tag_map_in_use\": %s, \"tag_map\": %s,\n", project.tagMapInUse ? "true" : "false",
-              JsonString(project.tagMapInUse ? project.tagMapPath : "").c_str());
-  std::printf(" \"panels\": [");
+std::string InfoJson(const std::string& file, const TOvProject& project) {
+  std::string json =
+      "{\"file\": " + JsonString(file) + ", \"system\": " +
+      (project.systemMode == kMultiPanelSystem ? "\"multi-panel\"" : "\"single panel\"") +
+      FormatText(", \"selected_port\": %d,\n", project.portTable.selectedPort) +
+      " \"plc\": {\"name\": " + JsonString(project.plc.name) +
+      FormatText(
+          ", \"manufacturer\": %u, \"model\": %u, \"map_length\": %d, "
+          "\"attribute_bytes\": %zu},\n",
+          project.plc.ManufacturerCode(), project.plc.ModelCode(), project.plc.mapLength,
+          project.plc.attributeBytes.size()) +
+      " \"tag_map_in_use\": " + (project.tagMapInUse ? "true" : "false") +
+      ", \"tag_map\": " + JsonString(project.tagMapInUse ? project.tagMapPath : "") +
+      ",\n \"panels\": [";
   for (size_t i = 0; i < project.panels.size(); ++i) {
     const PanelSummary summary = Summarise(project.panels[i]);
-    std::printf(
-        "%s\n  {\"port\": %d, \"model\": %d, \"model_name\": %s, \"plc_messages\": %d, "
-        "\"local_messages\": %d, \"addresses\": %d}",
-        i == 0 ? "" : ",", summary.port, project.panels[i].panelModel,
-        JsonString(summary.model).c_str(), summary.plcMessages, summary.localMessages,
-        summary.addresses);
+    json += FormatText("%s\n  {\"port\": %d, \"model\": %d, \"model_name\": ", i == 0 ? "" : ",",
+                       summary.port, project.panels[i].panelModel) +
+            JsonString(summary.model) +
+            FormatText(", \"plc_messages\": %d, \"local_messages\": %d, \"addresses\": %d}",
+                       summary.plcMessages, summary.localMessages, summary.addresses);
   }
-  std::printf("%s]}\n", project.panels.empty() ? "" : "\n ");
+  return json + (project.panels.empty() ? "]}" : "\n ]}");
 }
 
 int Info(const std::vector<std::string>& rest) {
@@ -198,7 +216,7 @@ int Info(const std::vector<std::string>& rest) {
     return kExitFile;
   }
   if (args.Has("--json")) {
-    PrintInfoJson(file, document.Project());
+    PrintJson(InfoJson(file, document.Project()));
   } else {
     PrintInfoText(file, document.Project());
   }
@@ -207,26 +225,28 @@ int Info(const std::vector<std::string>& rest) {
 
 // --- check -----------------------------------------------------------------
 
+// The list a write of the project would be refused with.
 int Check(const std::vector<std::string>& rest) {
   const Arguments args(rest, QuestionOptions());
   const std::string file = OnlyFile(args, "check");
   TerminalUserInterface ui;
   ApplyQuestionOptions(args, ui);
   ProjectDocument document(ui);
-  int refused = 0;
-  const bool opened = document.Open(file, [&refused](const TOvPanel& panel, const TOvTag& tag) {
-    ++refused;
-    std::printf("Port %d: address \"%s\" (data type %u) refused by the driver\n", panel.portNumber,
-                tag.addressText.c_str(), tag.dataType);
-  });
-  if (!opened) {
+  if (!document.Open(file)) {
     return kExitFile;
   }
-  if (refused != 0) {
-    std::printf("%d address(es) refused\n", refused);
+  TOvProject& project = document.Project();
+  const std::vector<WriteProblem> problems = FindWriteProblems(project);
+  for (const WriteProblem& problem : problems) {
+    std::printf("%s\n", DescribeWriteProblem(problem).c_str());
+  }
+  if (!problems.empty()) {
+    std::printf("%zu problem%s: a write of the project would be refused\n", problems.size(),
+                problems.size() == 1 ? "" : "s");
     return kExitNegative;
   }
-  std::printf("Every address is valid for %s\n", document.Project().plc.name.c_str());
+  std::printf("The project can be written: every address is valid for %s\n",
+              project.plc.name.c_str());
   return kExitOk;
 }
 
@@ -436,6 +456,12 @@ int Run(const std::vector<std::string>& args) {
   }
   if (args[0] == "tagmap") {
     return TagMapCommand(rest);
+  }
+  if (args[0] == "show") {
+    return ShowCommand(rest);
+  }
+  if (args[0] == "diff") {
+    return DiffCommand(rest);
   }
   throw UsageError("unknown project command '" + args[0] + "'");
 }

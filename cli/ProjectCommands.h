@@ -6,7 +6,16 @@
 
 namespace orvane::cli {
 
+class Arguments;
+
+/// The one project FILE of a project command; a usage error otherwise.
+std::string OnlyFile(const Arguments& args, const char* command);
+
 /// orvane-cli project tagmap check FILE [--map MAP] [--apply -o OUT]
 int TagMapCommand(const std::vector<std::string>& args);
+/// orvane-cli project show FILE [--json] (ProjectShow.cpp)
+int ShowCommand(const std::vector<std::string>& args);
+/// orvane-cli project diff A B [--json] (ProjectShow.cpp)
+int DiffCommand(const std::vector<std::string>& args);
 
 }  // namespace orvane::cli

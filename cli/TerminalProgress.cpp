@@ -145,7 +145,8 @@ void TerminalTransferOwner::Show(const TransferNotification& notification,
                                  const TransferProgress& progress) {
   if (notification.notice == TransferNotice::Error) {
     EndBlock();
-    ui_.ShowMessage(Message{notification.state.text, {}, Icon::Stop, {}, 0});
+    ui_.ShowMessage(
+        Message{notification.state.text, {}, Icon::Stop, notification.state.details, 0});
     return;
   }
   if (notification.notice == TransferNotice::Ended) {

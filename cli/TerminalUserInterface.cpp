@@ -4,6 +4,8 @@
 
 #include <cctype>
 
+#include "cli/Json.h"
+
 namespace orvane::cli {
 namespace {
 
@@ -63,6 +65,9 @@ TerminalUserInterface::TerminalUserInterface(std::FILE* messages, std::FILE* inp
     : messages_(messages), input_(input), interactive_(input != nullptr && isatty(fileno(input))) {}
 
 void TerminalUserInterface::ShowMessage(const Message& message) {
+  if (message.icon == Icon::Stop || message.icon == Icon::Exclamation) {
+    NoteError(message.text, message.details);
+  }
   std::fprintf(messages_, "%s\n", message.text.c_str());
   if (!message.details.empty()) {
     std::fprintf(messages_, "%s\n", message.details.c_str());

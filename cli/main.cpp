@@ -1,4 +1,6 @@
 // orvane-cli: the command-line twin of the desktop program.
+#include <algorithm>
+#include <clocale>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -7,6 +9,7 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
+#include "cli/Json.h"
 
 namespace {
 
@@ -30,9 +33,23 @@ void PrintHelp(FILE* out) {
                "4 file error.\n");
 }
 
+// The words that name the command ("project info"): the group and the
+// first argument when it is a subcommand rather than an option or a file.
+std::string CommandName(const std::vector<std::string>& args) {
+  std::string name = args[0];
+  if (args.size() > 1 && !args[1].empty() && args[1][0] != '-' &&
+      args[1].find_first_of("./") == std::string::npos) {
+    name += " " + args[1];
+  }
+  return name;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Dates in files the program writes (the address conversion log's
+  // "Created on") follow the user's locale; numbers and texts stay "C".
+  std::setlocale(LC_TIME, "");
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
     PrintHelp(stderr);
@@ -53,15 +70,30 @@ int main(int argc, char** argv) {
         return orvane::cli::kExitOk;
       }
     }
+    orvane::cli::SetJsonRequested(std::find(rest.begin(), rest.end(), "--json") != rest.end());
+    const std::string command = CommandName(args);
+    int status = orvane::cli::kExitOk;
+    std::string error;
+    std::string details;
     try {
-      return group.run(rest);
-    } catch (const orvane::cli::UsageError& error) {
-      std::fprintf(stderr, "orvane-cli %s: %s\n\n%s", group.name, error.what(), group.usage);
-      return orvane::cli::kExitUsage;
-    } catch (const std::exception& error) {
-      std::fprintf(stderr, "orvane-cli %s: %s\n", group.name, error.what());
-      return orvane::cli::kExitFile;
+      status = group.run(rest);
+    } catch (const orvane::cli::UsageError& usage) {
+      std::fprintf(stderr, "orvane-cli %s: %s\n\n%s", group.name, usage.what(), group.usage);
+      status = orvane::cli::kExitUsage;
+      error = usage.what();
+      details = std::string("orvane-cli ") + group.name + " --help shows how to use it.";
+    } catch (const std::exception& failure) {
+      std::fprintf(stderr, "orvane-cli %s: %s\n", group.name, failure.what());
+      status = orvane::cli::kExitFile;
+      error = failure.what();
     }
+    // A command that asked for JSON gets an object on failure too, when it
+    // has not printed its own report.
+    if (orvane::cli::JsonRequested() && !orvane::cli::JsonPrinted() &&
+        status >= orvane::cli::kExitUsage) {
+      std::fputs(orvane::cli::JsonFailure(command, error, details).c_str(), stdout);
+    }
+    return status;
   }
   std::fprintf(stderr, "orvane-cli: unknown command '%s'\n\n", args[0].c_str());
   PrintHelp(stderr);

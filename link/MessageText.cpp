@@ -29,6 +29,29 @@ bool ItemUsesWideCodes(const TOvMessage& message, int item) {
   }
 }
 
+uint32_t ItemDataType(const TOvMessage& message, int item) {
+  switch (item) {
+    case 1:
+      return message.item1.dataType;
+    case 2:
+      return message.item2.dataType;
+    default:
+      return message.item3.dataType;
+  }
+}
+
+// Digit positions of an item: its markers in the text.
+size_t MarkerCount(const TOvMessage& message, int item) {
+  return static_cast<size_t>(
+      std::count(message.text.begin(), message.text.end(), kItemMarkers[item - 1]));
+}
+
+// The message editor's refusal of too many digits.
+std::string MaximumDigitsText(int item, size_t maximum) {
+  return "Maximum " + std::to_string(maximum) + "  " + kItemNames[item - 1] +
+         " can be defined with selected data type";
+}
+
 std::string WithFolderMark(const TOvMessage& message) {
   std::string text = message.text;
   if (message.isFolder != 0) {
@@ -94,11 +117,9 @@ bool Item1UsesWideCodes(const TOvMessage& message) {
 }
 
 int OverfullDataItem(const TOvMessage& message) {
-  const std::string text = WithFolderMark(message);
   for (int item = 1; item <= 3; ++item) {
-    const auto positions =
-        static_cast<size_t>(std::count(text.begin(), text.end(), kItemMarkers[item - 1]));
-    if (positions > CodesOfDataItem(item, ItemUsesWideCodes(message, item)).Capacity()) {
+    if (MarkerCount(message, item) >
+        CodesOfDataItem(item, ItemUsesWideCodes(message, item)).Capacity()) {
       return item;
     }
   }
@@ -110,9 +131,34 @@ std::string OverfullDataItemText(const TOvMessage& message) {
   if (item == 0) {
     return {};
   }
-  const size_t capacity = CodesOfDataItem(item, ItemUsesWideCodes(message, item)).Capacity();
-  return "Maximum " + std::to_string(capacity) + "  " + kItemNames[item - 1] +
-         " can be defined with selected data type";
+  return MaximumDigitsText(item,
+                           CodesOfDataItem(item, ItemUsesWideCodes(message, item)).Capacity());
+}
+
+size_t DataItemDigitLimit(uint32_t dataType) {
+  switch (dataType) {
+    case 2:
+      return 8;
+    case 3:
+      return 10;
+    default:
+      return 5;
+  }
+}
+
+int DataItemOverDigitLimit(const TOvMessage& message) {
+  for (int item = 1; item <= 3; ++item) {
+    if (MarkerCount(message, item) > DataItemDigitLimit(ItemDataType(message, item))) {
+      return item;
+    }
+  }
+  return 0;
+}
+
+std::string DataItemDigitLimitText(const TOvMessage& message) {
+  const int item = DataItemOverDigitLimit(message);
+  return item == 0 ? std::string()
+                   : MaximumDigitsText(item, DataItemDigitLimit(ItemDataType(message, item)));
 }
 
 std::optional<std::array<uint8_t, kMessageTextLength>> EncodeMessageText(

@@ -10,9 +10,9 @@
 #include <span>
 #include <string>
 
-namespace orvane {
+#include "project/TOvMessage.h"
 
-class TOvMessage;
+namespace orvane {
 
 /// Text bytes of a text panel message record.
 inline constexpr size_t kMessageTextLength = 20;
@@ -21,8 +21,6 @@ inline constexpr int32_t kNoFirstMessageNumber = -1;
 /// The password entry system message: its data item 1 always uses the wide
 /// code range (ten digit positions).
 inline constexpr int32_t kPasswordEntryMessage = 259;
-/// Marks the position of data item 1's PLC-controlled decimal point.
-inline constexpr char kDecimalPointMarker = static_cast<char>(0xFC);
 
 /// The number a message is stored under in the panel. With a first message
 /// number F (not -1) a number n >= F is a local message and goes out as
@@ -55,6 +53,20 @@ int OverfullDataItem(const TOvMessage& message);
 /// The text that tells the user why a message cannot be sent: the item's
 /// name and how many digit positions its data type allows on the panel.
 std::string OverfullDataItemText(const TOvMessage& message);
+
+/// The digit positions the message editor lets a data item of the data type
+/// have: 5 for the 16-bit types, 8 for BCD 32, 10 for Binary 32.
+size_t DataItemDigitLimit(uint32_t dataType);
+
+/// The first data item (1 to 3) with more digit positions in the text than
+/// its data type allows (DataItemDigitLimit), or 0 when every item keeps to
+/// it. The editor refuses such a text; a hand-edited file can hold one.
+int DataItemOverDigitLimit(const TOvMessage& message);
+
+/// The message editor's text for that item: "Maximum %d  %s can be defined
+/// with selected data type" with the limit and the item's name; empty when
+/// every item keeps to its limit.
+std::string DataItemDigitLimitText(const TOvMessage& message);
 
 /// The 20 text bytes of a standard message record. A folder gets "+" in
 /// front. Each marker of an item becomes one of the item's codes, counting

@@ -1,7 +1,9 @@
 #include "link/PortNames.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 
 namespace orvane {
@@ -70,6 +72,46 @@ void SetComPortDevice(int number, const std::string& device) {
   }
   std::lock_guard<std::mutex> lock(OverrideMutex());
   Overrides()[static_cast<size_t>(number - 1)] = device;
+}
+
+std::string PortNameAndDevice(const std::string& name) {
+  const std::string device = ResolvePortDevice(name);
+  return device == name ? name : name + " (" + device + ")";
+}
+
+std::string PortOpenFailureReason(int errorNumber) {
+  switch (errorNumber) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+      return "no such device";
+    case EACCES:
+    case EPERM:
+      return "permission denied";
+    case EBUSY:
+      return "in use by another program";
+    default:
+      return std::strerror(errorNumber);
+  }
+}
+
+std::string PortOpenFailureHint(int errorNumber) {
+  switch (errorNumber) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+      return "Check the port name and the cable or USB adapter; \"orvane-cli port list\" shows "
+             "the ports present.";
+    case EACCES:
+    case EPERM:
+      return "Your user may not use the device: add it to the group that owns the device "
+             "(usually dialout) and log in again.";
+    case EBUSY:
+      return "Close the other program that holds the port (another Orvane, a terminal program) "
+             "and try again.";
+    default:
+      return {};
+  }
 }
 
 std::optional<std::string> ComPortNameOfDevice(const std::string& device) {

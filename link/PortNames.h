@@ -21,6 +21,19 @@ std::string ResolvePortDevice(const std::string& name);
 /// empty device removes the override. Other numbers are ignored.
 void SetComPortDevice(int number, const std::string& device);
 
+/// The port as the user reads it: "COM1 (/dev/ttyS0)" for a COM name, the
+/// path alone for a device path.
+std::string PortNameAndDevice(const std::string& name);
+
+/// Why a port did not open, from the operating system's error number: "no
+/// such device" (ENOENT, ENODEV, ENXIO), "permission denied" (EACCES,
+/// EPERM), "in use by another program" (EBUSY), else the system's text.
+std::string PortOpenFailureReason(int errorNumber);
+
+/// What the user can do about it; empty when nothing better than the reason
+/// can be said.
+std::string PortOpenFailureHint(int errorNumber);
+
 /// The "COMn" name whose device is the given path, if any.
 std::optional<std::string> ComPortNameOfDevice(const std::string& device);
 

@@ -7,8 +7,12 @@
 #include <QtSerialPort/QSerialPort>
 #include <QtSerialPort/QSerialPortInfo>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <limits>
 #include <mutex>
@@ -128,6 +132,29 @@ FlowControl FromQt(QSerialPort::FlowControl flow) {
   }
 }
 
+// The operating system's reason a device did not open. Qt folds "no
+// permission" and "held by another program" (its lock file, TIOCEXCL) into
+// one error, so the device is looked at first: missing, or not readable and
+// writable for this user; what is left of a permission error is the lock.
+int OpenErrorOf(const std::string& device, QSerialPort::SerialPortError error) {
+  const std::string path = device.empty() || device.front() == '/' ? device : "/dev/" + device;
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    return errno;
+  }
+  if (::access(path.c_str(), R_OK | W_OK) != 0) {
+    return errno;
+  }
+  switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+      return ENOENT;
+    case QSerialPort::PermissionError:
+      return EBUSY;
+    default:
+      return EIO;
+  }
+}
+
 }  // namespace
 
 QtSerialPort::QtSerialPort() = default;
@@ -139,11 +166,14 @@ QtSerialPort::~QtSerialPort() {
 bool QtSerialPort::Open(const std::string& name) {
   Close();
   InstallWarningFilter();
+  openError_ = 0;
   auto port = std::make_unique<QSerialPort>();
   // A path is used as it is; Qt puts /dev/ in front of a bare device name.
-  port->setPortName(QString::fromLocal8Bit(ResolvePortDevice(name).c_str()));
+  const std::string device = ResolvePortDevice(name);
+  port->setPortName(QString::fromLocal8Bit(device.c_str()));
   // Qt opens the device exclusively (TIOCEXCL and a lock file), in raw mode.
   if (!port->open(QIODevice::ReadWrite)) {
+    openError_ = OpenErrorOf(device, port->error());
     return false;
   }
   port_ = std::move(port);

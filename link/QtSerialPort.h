@@ -20,6 +20,7 @@ class QtSerialPort final : public SerialPort {
   QtSerialPort& operator=(const QtSerialPort&) = delete;
 
   bool Open(const std::string& name) override;
+  int OpenError() const override { return openError_; }
   bool IsOpen() const override;
   bool GetTimeouts(PortTimeouts& timeouts) override;
   bool SetTimeouts(const PortTimeouts& timeouts) override;
@@ -32,6 +33,7 @@ class QtSerialPort final : public SerialPort {
  private:
   std::unique_ptr<QSerialPort> port_;
   PortTimeouts timeouts_;
+  int openError_ = 0;
 };
 
 }  // namespace orvane

@@ -54,6 +54,9 @@ class SerialPort {
   /// Opens the port by name ("COM1".."COM4" or a device path) for reading and
   /// writing, held exclusively. false always leaves the port closed.
   virtual bool Open(const std::string& name) = 0;
+  /// After an Open that failed: the operating system's error number for it
+  /// (ENOENT, EACCES, EBUSY, ...); 0 when there is none to give.
+  virtual int OpenError() const { return 0; }
   virtual bool IsOpen() const = 0;
   virtual bool GetTimeouts(PortTimeouts& timeouts) = 0;
   virtual bool SetTimeouts(const PortTimeouts& timeouts) = 0;

@@ -2,6 +2,7 @@
 
 #include "base/StringTable.h"
 #include "link/BaudRate.h"
+#include "link/PortNames.h"
 #include "link/Protocol.h"
 #include "link/StandardReplies.h"
 #include "link/Trace.h"
@@ -34,6 +35,13 @@ void TOvXComm::Open(const std::string& port_name) {
   if (port_ == nullptr || !port_->Open(port_name)) {
     isOk_ = false;
     errorText_ = LoadString(strings::kC003);
+    const int reason = port_ != nullptr ? port_->OpenError() : 0;
+    if (reason != 0) {
+      errorDetails_ = PortNameAndDevice(port_name) + ": " + PortOpenFailureReason(reason) + ".";
+      if (const std::string hint = PortOpenFailureHint(reason); !hint.empty()) {
+        errorDetails_ += "\n" + hint;
+      }
+    }
     return;
   }
   if (!ApplySettings()) {

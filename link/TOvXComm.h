@@ -40,6 +40,9 @@ class TOvXComm {
   /// "Error C003: Error opening port", "Error C004: Error in setting
   /// communication attributes", "Error Writing File", or empty.
   const std::string& ErrorText() const { return errorText_; }
+  /// The help that goes with ErrorText for a port that did not open: the
+  /// device, the operating system's reason and what to do; empty otherwise.
+  const std::string& ErrorDetails() const { return errorDetails_; }
   /// The last receive failure: 0 none, 1 checksum, 2 time-out, 25 invalid
   /// length.
   int LinkError() const { return linkError_; }
@@ -83,6 +86,7 @@ class TOvXComm {
   FrameReceiver receiver_;
   ResponseContext context_;
   std::string errorText_;
+  std::string errorDetails_;
   bool isOk_ = true;
   int linkError_ = 0;
 };

@@ -44,7 +44,7 @@ void PlcDriver::Attach(const SharedLibrary* library) {
 }
 
 void PlcDriver::Show(int stringId, Icon icon) const {
-  if (ui_ != nullptr) {
+  if (ui_ != nullptr && !quiet_) {
     ui_->Show(LoadString(stringId), icon);
   }
 }
@@ -60,7 +60,11 @@ std::string PlcDriver::DriverName() const {
 
 bool PlcDriver::ValidateSyntax(DriverAddress& address, const std::string& text, int wantedAccess,
                                int tagDataType) {
-  const auto validate = Export<PlcValidateFn>(PLC_SYM_VALIDATE);
+  auto validate = Export<PlcValidateFn>(PLC_SYM_VALIDATE);
+  if (const auto silent = Export<PlcValidateFn>(PLC_SYM_VALIDATE_SILENT);
+      quiet_ && silent != nullptr) {
+    validate = silent;
+  }
   const int mapLength = DriverDetails().mapLength;
   if (validate == nullptr || mapLength < 1 || mapLength > PLC_MAP_STRING_CAPACITY) {
     Show(strings::kP001, Icon::Exclamation);

@@ -29,6 +29,9 @@ class PlcDriver {
   void Attach(const SharedLibrary* library);
   bool IsAttached() const { return library_ != nullptr && library_->IsOpen(); }
   void SetUserInterface(UserInterface* ui) { ui_ = ui; }
+  /// Quiet: validation goes through ValidatePlcWithOutMsg (the driver shows
+  /// nothing) and the host's own address messages are not shown either.
+  void SetQuiet(bool quiet) { quiet_ = quiet; }
 
   /// Plc_Name; empty when the library has none (it is then no driver).
   std::string DriverName() const;
@@ -69,6 +72,7 @@ class PlcDriver {
 
   const SharedLibrary* library_ = nullptr;
   UserInterface* ui_ = nullptr;
+  bool quiet_ = false;
 };
 
 }  // namespace orvane

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "project/ModelNames.h"
 #include "project/TOvProject.h"
 
 namespace orvane {
@@ -19,44 +20,6 @@ std::string OnOff(bool on) {
 
 std::string Number(int64_t value) {
   return std::to_string(value);
-}
-
-std::string DataTypeName(uint32_t dataType) {
-  switch (dataType) {
-    case kDataTypeBcd16:
-      return "BCD 16";
-    case kDataTypeBinary16:
-      return "Binary 16";
-    case kDataTypeBcd32:
-      return "BCD 32";
-    case kDataTypeBinary32:
-      return "Binary 32";
-    default:
-      return "data type " + Number(dataType);
-  }
-}
-
-std::string NameOr(const std::vector<const char*>& names, int32_t code) {
-  if (code >= 0 && static_cast<size_t>(code) < names.size()) {
-    return names[static_cast<size_t>(code)];
-  }
-  return Number(code);
-}
-
-std::string LedModeName(int32_t mode) {
-  return NameOr({"By Button", "By Button & Flash", "By PLC"}, mode);
-}
-
-std::string ButtonActionName(int32_t action) {
-  return NameOr({"Momentary", "Alternate", "Panel Set & PLC Release"}, action);
-}
-
-std::string AccessName(int32_t access) {
-  return NameOr({"Read/Write", "Read Only", "Write Only"}, access);
-}
-
-std::string SystemName(int32_t systemMode) {
-  return systemMode == kMultiPanelSystem ? "multi-panel system" : "single panel system";
 }
 
 // A message text as the user reads it: quoted, the digit positions of the

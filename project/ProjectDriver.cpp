@@ -24,6 +24,16 @@ void TakeRecord(TOvTag& tag, DriverAddress& address) {
   tag.SetPlcAddress(address.Record());
 }
 
+// A file read back from the driver's dialog is taken only when it is whole
+// and the driver's: as long as the driver's own default file and with the
+// same identity bytes. A dialog that failed half-way, or wrote another
+// driver's file, leaves the project's attributes as they were.
+bool IsWholeAttributeFile(const PlcDriver& driver, const std::vector<unsigned char>& bytes) {
+  const std::vector<unsigned char> expected = DefaultAttributeBytes(driver);
+  return expected.size() >= 2 && bytes.size() == expected.size() && bytes[0] == expected[0] &&
+         bytes[1] == expected[1];
+}
+
 }  // namespace
 
 DriverAddress DriverAddressOf(const TOvTag& tag) {
@@ -80,7 +90,7 @@ std::vector<unsigned char> EditAttributeBytes(const PlcDriver& driver,
     return {};
   }
   std::optional<std::vector<unsigned char>> edited = file.Read();
-  if (!edited || *edited == current) {
+  if (!edited || *edited == current || !IsWholeAttributeFile(driver, *edited)) {
     return {};
   }
   return std::move(*edited);
@@ -122,6 +132,20 @@ int RevalidateAddresses(TOvProject& project, UserInterface& ui, const RefusedAdd
     });
   }
   return refusals;
+}
+
+AddressCheck CheckAddress(PlcDriver& driver, const TOvTag& tag) {
+  driver.SetQuiet(true);
+  DriverAddress address = DriverAddressOf(tag);
+  const bool valid =
+      driver.ValidateAddress(address, tag.addressText, kReadAccess, static_cast<int>(tag.dataType));
+  driver.SetQuiet(false);
+  if (!valid) {
+    return AddressCheck::Refused;
+  }
+  return std::equal(tag.MapString(), tag.MapString() + tag.MapLength(), address.map.begin())
+             ? AddressCheck::Valid
+             : AddressCheck::Differs;
 }
 
 std::string AddressLogLine(const std::string& oldText, const std::string& newText,

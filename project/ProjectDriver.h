@@ -28,8 +28,9 @@ std::vector<unsigned char> DefaultAttributeBytes(const PlcDriver& driver);
 /// Runs the driver's attribute dialog on the bytes given (written to
 /// temp.atr first), with application type 1 around the call for a
 /// multi-panel project (systemMode 1) and type 2 again after it. Returns the
-/// file's bytes afterwards when the dialog ran and they differ from the
-/// bytes given; empty otherwise.
+/// file's bytes afterwards when the dialog ran, they differ from the bytes
+/// given, and they are a whole file of this driver (as long as its default
+/// file, with its manufacturer and model codes); empty otherwise.
 std::vector<unsigned char> EditAttributeBytes(const PlcDriver& driver,
                                               const std::vector<unsigned char>& current,
                                               int systemMode);
@@ -52,6 +53,18 @@ using RefusedAddress = std::function<void(const TOvPanel& panel, const TOvTag& a
 /// refused (when given) hears of it. Returns how many were refused.
 int RevalidateAddresses(TOvProject& project, UserInterface& ui,
                         const RefusedAddress& refused = nullptr);
+
+/// What the project's driver makes of a stored address now.
+enum class AddressCheck {
+  Valid,    // it accepts the text and gives the map string the address holds
+  Refused,  // it refuses the text (as when the project was opened or imported)
+  Differs,  // it accepts the text but gives another map string than the one stored
+};
+
+/// Validates the address's text through the driver without a message (read
+/// access, the address's data type, as re-validation does) and compares
+/// the map string over the project's map length.
+AddressCheck CheckAddress(PlcDriver& driver, const TOvTag& tag);
 
 /// One line of the address conversion log: old text, new text, remark,
 /// each followed by a TAB.

@@ -1,5 +1,7 @@
 #include "project/ProjectFile.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -97,19 +99,31 @@ bool LoadFileTagMap(TOvProject& project, UserInterface& ui) {
   return project.LoadTagMap(*chosen, ui);
 }
 
+// Reads the file into project; on failure where says where and why (the
+// details of Z002).
 bool LoadInto(const std::filesystem::path& path, TOvProject& project, UserInterface& ui,
-              const DriverLookup& lookup) {
+              const DriverLookup& lookup, std::string& where) {
+  const std::string name = path.string();
+  std::error_code code;
+  if (!std::filesystem::exists(path, code)) {
+    where = name + ": no such file";
+    return false;
+  }
   if (!IsReadableFile(path)) {
+    where = name + ": not a file (a folder or a device)";
     return false;
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
+    where = name + ": " + std::strerror(errno);
     return false;
   }
   std::string magic;
   LineReader(in).Next(magic);
   const FileVersion version = VersionOfMagic(magic);
   if (version == FileVersion::Unknown) {
+    where = ProjectFilePlace(name, 1) +
+            ": the first line is not the first line of an Orvane project file";
     return false;
   }
   if (version == FileVersion::Previous) {
@@ -117,10 +131,17 @@ bool LoadInto(const std::filesystem::path& path, TOvProject& project, UserInterf
   }
   in.clear();
   in.seekg(0, std::ios::beg);
-  if (!ReadProject(in, project, ui, lookup)) {
+  ProjectReadFailure failure;
+  if (!ReadProject(in, project, ui, lookup, name, &failure)) {
+    // A reason shown as a message of its own is not repeated.
+    where = ProjectFilePlace(name, failure.line) + (failure.shown ? "." : ": " + failure.reason);
     return false;
   }
-  return !project.tagMapInUse || LoadFileTagMap(project, ui);
+  if (project.tagMapInUse && !LoadFileTagMap(project, ui)) {
+    where = name + ": its tag map " + project.tagMapPath + " was not loaded";
+    return false;
+  }
+  return true;
 }
 
 // The chooser of a Think & Do tag map file.
@@ -139,8 +160,9 @@ std::optional<std::string> ChooseTagMapFile(UserInterface& ui) {
 bool LoadProjectFile(const std::filesystem::path& path, TOvProject& project, UserInterface& ui,
                      const DriverLookup& lookup) {
   TOvProject loaded;
-  if (!LoadInto(path, loaded, ui, lookup)) {
-    ui.Show(LoadString(strings::kZ002), Icon::Stop, kErrorCaption);
+  std::string where;
+  if (!LoadInto(path, loaded, ui, lookup, where)) {
+    ui.ShowMessage(Message{LoadString(strings::kZ002), kErrorCaption, Icon::Stop, where, 0});
     return false;
   }
   project = std::move(loaded);
@@ -165,13 +187,17 @@ bool SaveProjectFile(TOvProject& project, const std::filesystem::path& path, Use
 
 bool ExportPanelFile(const TOvProject& project, const std::filesystem::path& path,
                      UserInterface& ui) {
-  const TOvPanel* panel = project.SelectedPanel();
-  if (panel == nullptr) {
+  if (project.SelectedPanel() == nullptr) {
     return false;
   }
+  // Written from a copy, as the view writes from its working project: the
+  // copy drops what the panel's model does not use (line registers beyond
+  // its lines, the annunciator word and the password options on models
+  // other than 3).
+  const TOvProject copy(project);
   std::ostringstream text;
   LineWriter writer(text);
-  WriteSinglePanelProject(project, *panel, writer);
+  WriteSinglePanelProject(copy, *copy.SelectedPanel(), writer);
   return Replace(path, text.str(), ui, nullptr, "project file");
 }
 

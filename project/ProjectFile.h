@@ -26,7 +26,7 @@ class UserInterface;
 ///   user pick another one ("Open Tag Map File");
 /// - any failure ends with "Error Z002: You are trying to read from an
 ///   invalid file" (caption "Error", error icon) after the reason's own
-///   message.
+///   message; its details name the file, the line and what is wrong there.
 /// The project's driver is not loaded here (the document binds it).
 bool LoadProjectFile(const std::filesystem::path& path, TOvProject& project, UserInterface& ui,
                      const DriverLookup& lookup);
@@ -43,7 +43,8 @@ bool SaveProjectFile(TOvProject& project, const std::filesystem::path& path, Use
                      const FileWriteFunction& writeSome = nullptr);
 
 /// Writes the panel on the selected port as a single panel project (port
-/// 1, system mode 0) to path, atomically like a save. The project is not
+/// 1, system mode 0) to path, atomically like a save, from a copy of the
+/// project (so only what the model uses is written). The project is not
 /// changed. false (after telling the user) when the write fails or the
 /// selected port has no panel.
 bool ExportPanelFile(const TOvProject& project, const std::filesystem::path& path,

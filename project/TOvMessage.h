@@ -20,6 +20,8 @@ class TOvPanel;
 inline constexpr char kItem1Marker = static_cast<char>(0xFF);
 inline constexpr char kItem2Marker = static_cast<char>(0xFE);
 inline constexpr char kItem3Marker = static_cast<char>(0xFD);
+/// Marks the position of data item 1's PLC-controlled decimal point.
+inline constexpr char kDecimalPointMarker = static_cast<char>(0xFC);
 
 class TOvMessage {
  public:

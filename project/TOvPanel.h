@@ -21,6 +21,12 @@ class UserInterface;
 
 inline constexpr int kLineRegisterCount = 4;
 
+/// Where an address a panel receives sits, named as the user knows it.
+struct AddressPlace {
+  const TOvMessage* message = nullptr;  // nullptr: one of the panel's system addresses
+  std::string field;                    // "data item 1 address", "line register 2", ...
+};
+
 class TOvPanel {
  public:
   explicit TOvPanel(TOvProject* owner = nullptr, int32_t model = kModelOv200);
@@ -92,8 +98,17 @@ class TOvPanel {
 
   // The tag table (TOvPanelTagTable.cpp).
 
-  /// Gives every address sent to the panel its tag index and appends it.
+  /// Gives every address sent to the panel its tag index and appends it;
+  /// every other address of the panel (one without text, one the model
+  /// does not use) is marked as not in the table, so no index of an
+  /// earlier write or read goes out with it.
   void BuildTagTable(TOvTagTable& table);
+  /// Calls fn on every address the tag table offers, in the table's order:
+  /// the messages' data items in use (item 1 with its decimal point
+  /// register when that is PLC controlled), the annunciator word on model
+  /// 3, the LED and button words unless the model is 5, the line registers
+  /// the model uses, the password register.
+  void ForEachSentAddress(const std::function<void(TOvTag&, const AddressPlace&)>& fn);
   /// Takes the addresses back from a table read from a panel, by the tag
   /// indices the panel reported.
   void ResolveTagTable(const TOvTagTable& table);

@@ -46,35 +46,53 @@ bool UsesPlcPassword(const TOvMessage& message) {
 
 }  // namespace
 
-void TOvPanel::BuildTagTable(TOvTagTable& table) {
+void TOvPanel::ForEachSentAddress(const std::function<void(TOvTag&, const AddressPlace&)>& fn) {
   for (TOvMessage& message : messages) {
     if (message.HasMarker(kItem1Marker) || message.setPointValue) {
-      message.item1.AddToTable(table);
+      fn(message.item1, {&message, "data item 1 address"});
       if (message.item1.variableDecimalPoint) {
-        message.item1.decimalPointRegister.AddToTable(table);
+        fn(message.item1.decimalPointRegister, {&message, "data item 1 decimal point register"});
       }
     }
     if (message.HasMarker(kItem2Marker)) {
-      message.item2.AddToTable(table);
+      fn(message.item2, {&message, "data item 2 address"});
     }
     if (message.HasMarker(kItem3Marker)) {
-      message.item3.AddToTable(table);
+      fn(message.item3, {&message, "data item 3 address"});
     }
   }
   if (panelModel == kModelOv200P) {
-    annunciatorWord.AddToTable(table);
+    fn(annunciatorWord, {nullptr, "annunciator word"});
   }
   if (!IsSetPoint()) {
-    keysLeds.ledWord.AddToTable(table);
-    keysLeds.buttonWord.AddToTable(table);
+    fn(keysLeds.ledWord, {nullptr, "LED word"});
+    fn(keysLeds.buttonWord, {nullptr, "button word"});
   }
   const size_t linesInUse = LineRegistersInUse();
   for (size_t line = 0; line < linesInUse; ++line) {
-    lineRegisters[line].AddToTable(table);
+    fn(lineRegisters[line], {nullptr, "line register " + std::to_string(line + 1)});
   }
-  if (!passwordRegister.addressText.empty()) {
-    passwordRegister.AddToTable(table);
+  fn(passwordRegister, {nullptr, "password register"});
+}
+
+void TOvPanel::BuildTagTable(TOvTagTable& table) {
+  // Addresses the table leaves out go out as "no address", whatever index
+  // an earlier write or read gave them.
+  for (TOvMessage& message : messages) {
+    for (TOvTag* tag : {static_cast<TOvTag*>(&message.item1), &message.item1.decimalPointRegister,
+                        &message.item2, &message.item3}) {
+      tag->tagIndex = kNoTagIndex;
+    }
   }
+  for (TOvTag* tag :
+       {&annunciatorWord, &keysLeds.ledWord, &keysLeds.buttonWord, &passwordRegister}) {
+    tag->tagIndex = kNoTagIndex;
+  }
+  for (TOvTag& line : lineRegisters) {
+    line.tagIndex = kNoTagIndex;
+  }
+  // An address without text gets no entry (AddToTable).
+  ForEachSentAddress([&table](TOvTag& tag, const AddressPlace&) { tag.AddToTable(table); });
 }
 
 void TOvPanel::ResolveTagTable(const TOvTagTable& table) {

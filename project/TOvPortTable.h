@@ -14,7 +14,8 @@ class TOvPanel;
 class TOvPortTable {
  public:
   /// The port (1 to 5) whose panel the screen edits; always 1 in a single
-  /// panel system.
+  /// panel system. A multi-panel file may name none (0), which is kept as
+  /// read: no panel is then selected.
   int32_t selectedPort = kFirstPort;
 
   /// The model on a port; 0 for a port without panel and for any number

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   xvfb xauth imagemagick
   srecord binutils
-  python3
+  python3 locales
 )
 
 missing=()

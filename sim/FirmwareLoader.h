@@ -20,6 +20,8 @@ class FirmwareLoader {
                              bool start_may_carry_data = false);
   /// Forgets everything received: the device enters its loader anew.
   void Reset();
+  /// Whether a whole image has been received and not yet started.
+  bool HasImage() const { return image_.has_value(); }
   /// The device leaves its loader: into the whole image received, with the
   /// revision its header carries, else back into the firmware it had.
   void Start(FirmwareSlot& firmware);

@@ -14,7 +14,9 @@ constexpr uint8_t kTextMessageLength = 49;
 constexpr uint8_t kSetPointMessageLength = 41;
 constexpr uint8_t kSystemAttributeLength = 37;
 constexpr uint8_t kBlockReadLength = 8;
-/// Block writes and message reads: offset 6 the phase.
+/// Block writes and message reads: offset 5 the sequence number, 6 the
+/// phase.
+constexpr size_t kSequenceOffset = 5;
 constexpr size_t kPhaseOffset = 6;
 /// The reply carries the stored record two bytes later than the write.
 constexpr uint8_t kRecordReplyPadding = 2;
@@ -156,8 +158,13 @@ std::optional<Bytes> SimulatedPanel::AnswerLoader(const CommandFrame& command) {
       if (!noPayload) {
         return StandardReply(codes::kInvalidMessageLength);
       }
-      // Into the new firmware when the loader received a whole image, else
-      // back into the old one.
+      // Into the new firmware when the loader received a whole image. Without
+      // one (an image refused or cut short) the loader starts again, as after
+      // the restart of a running panel, so that the upgrade can simply be
+      // repeated.
+      if (!firmwareLoader_.HasImage()) {
+        return Restart();
+      }
       firmwareLoader_.Start(firmware_);
       inLoader_ = false;
       return StandardReply(codes::kOk);
@@ -245,7 +252,6 @@ Bytes SimulatedPanel::ReadMessage(const CommandFrame& command) {
   if (command.Length() != kBlockReadLength) {
     return StandardReply(codes::kInvalidMessageLength);
   }
-  // The sequence byte is not checked: the read walks the stored numbers.
   switch (command.At(kPhaseOffset)) {
     case p::kPhaseStart:
       reading_ = true;
@@ -255,14 +261,20 @@ Bytes SimulatedPanel::ReadMessage(const CommandFrame& command) {
       if (!reading_) {
         return StandardReply(codes::kStartDumpNotRequested);
       }
-      // System messages (257 and up) are the panel's own and never read back.
-      const auto next = memory_.messages.upper_bound(readCursor_);
-      if (next == memory_.messages.end() || next->first > kLastUserMessageNumber) {
-        readCursor_ = kLastUserMessageNumber;
+      // The sequence byte names the message asked for: request i of a read
+      // carries i (0 to 256) in its 8 bits, so it is taken as the low byte
+      // of the first number from the last one asked for on (a 0 after 255
+      // asks for 256).
+      const uint8_t low = command.At(kSequenceOffset);
+      readCursor_ = static_cast<uint16_t>(readCursor_ + static_cast<uint8_t>(low - readCursor_));
+      // Number 0 holds nothing; the system messages (257 and up) are the
+      // panel's own and never read back.
+      const auto found = memory_.messages.find(readCursor_);
+      if (found == memory_.messages.end() || readCursor_ < kFirstMessageNumber ||
+          readCursor_ > kLastUserMessageNumber) {
         return EmptyMessageReply();
       }
-      readCursor_ = next->first;
-      return MessageReply(next->first);
+      return MessageReply(found->first);
     }
     default:
       reading_ = false;

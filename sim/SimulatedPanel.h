@@ -102,7 +102,8 @@ class SimulatedPanel : public SimulatedDevice {
   FirmwareLoader firmwareLoader_;
   BlockSender tagSender_;
 
-  // Message reads: the last wire number sent; reading_ after a start request.
+  // Message reads: the last number asked for; reading_ after a start
+  // request.
   uint16_t readCursor_ = 0;
   bool reading_ = false;
 

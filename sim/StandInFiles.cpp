@@ -47,6 +47,9 @@ bool WriteStandInFile(const std::filesystem::path& path, const StandInHeader& he
                 : "the image does not fit the addresses of the file format";
     return false;
   }
+  // The tool writes into a staging tree that may not have the folder yet.
+  std::error_code code;
+  std::filesystem::create_directories(path.parent_path(), code);
   return WriteFileAtomically(path, *text, &error);
 }
 

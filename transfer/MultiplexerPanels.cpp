@@ -48,15 +48,18 @@ bool TOvProjectHelper::ReturnToMultiplexer(TOvXComm& link) {
 }
 
 bool TOvProjectHelper::ClearAllPanels(TOvXComm& link) {
-  if (!SwitchPort(link, 0) || !ClearMemory(link)) {
+  clearResults_.clear();
+  const auto note = [this](int32_t port, bool cleared) {
+    clearResults_.push_back({port, cleared, cleared ? std::string() : job_.Text()});
+    return cleared;
+  };
+  if (!note(0, SwitchPort(link, 0) && ClearMemory(link))) {
     return false;
   }
   // Every port, configured or not; a port where nothing answers is
   // reported and the others are still cleared.
   for (int32_t port = kFirstPort; port <= kLastPort; ++port) {
-    if (SwitchPort(link, port)) {
-      ClearMemory(link);
-    }
+    note(port, SwitchPort(link, port) && ClearMemory(link));
   }
   return SwitchPort(link, 0);
 }

@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "base/StringTable.h"
-#include "link/MuxTagList.h"
 #include "link/PlcAttributeRecords.h"
 #include "link/Protocol.h"
 #include "link/StatusReplies.h"
@@ -17,6 +16,7 @@
 #include "transfer/SelectedPortScope.h"
 #include "transfer/TOvProjectHelper.h"
 #include "transfer/TransferTexts.h"
+#include "transfer/WriteChecks.h"
 
 namespace orvane {
 namespace {
@@ -59,19 +59,7 @@ bool TOvProjectHelper::WriteMultiPanelSystem(TOvXComm& link) {
 }
 
 void TOvProjectHelper::BuildMuxTagList() {
-  const PlcDriver driver = project_->Driver(&ui_);
-  const auto mapLength =
-      static_cast<size_t>(std::clamp<int32_t>(project_->plc.mapLength, 0, PLC_MAP_STRING_CAPACITY));
-  const MapStringCompare compare = [&driver, mapLength](const unsigned char* a,
-                                                        const unsigned char* b) {
-    DriverAddress left;
-    DriverAddress right;
-    left.mapLength = right.mapLength = static_cast<int>(mapLength);
-    std::copy_n(a, mapLength, left.map.begin());
-    std::copy_n(b, mapLength, right.map.begin());
-    return static_cast<int32_t>(driver.CompareAddresses(left, right));
-  };
-  muxTagList_ = orvane::BuildMuxTagList(*project_, compare);
+  muxTagList_ = MergedTagList(*project_, &ui_);
 }
 
 bool TOvProjectHelper::WriteMultiplexer(TOvXComm& link) {
@@ -116,7 +104,7 @@ bool TOvProjectHelper::WriteMultiplexer(TOvXComm& link) {
   progressTotal_ = static_cast<uint32_t>(image.ImageLength()) +
                    static_cast<uint32_t>(plc.mapLength + kTagEntryExtraBytes) *
                        static_cast<uint32_t>(muxTagList_.size()) +
-                   kTagHeaderBytes + static_cast<uint32_t>(plc.AttributeBlock().size()) +
+                   kTagHeaderBytes + static_cast<uint32_t>(plc.attributeBytes.size()) +
                    kPlcAttributeExtraBytes;
   progressDone_ = 0;
   if (!WriteMapData(link, muxTagList_, true) || !WriteMuxPlcAttributes(link) ||
@@ -125,6 +113,7 @@ bool TOvProjectHelper::WriteMultiplexer(TOvXComm& link) {
   }
   job_.SetPercent(100);
   SetStage(stages::kPanelDone);
+  programIncomplete_ = false;
   return true;
 }
 

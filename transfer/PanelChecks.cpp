@@ -36,9 +36,10 @@ bool TOvProjectHelper::CheckPanelStatus(TOvXComm& link, int mismatchMessageId,
   reply = link.Transact(command);
   const auto* status = dynamic_cast<const TOvStatusIdResp*>(reply.get());
   if (status == nullptr) {
-    ReportResponse(reply.get());
+    ReportNoStatus(link, reply.get());
     return false;
   }
+  deviceAnswered_ = true;
   if (Cancelled()) {
     return false;
   }
@@ -67,9 +68,10 @@ bool TOvProjectHelper::CheckMuxStatus(TOvXComm& link, std::unique_ptr<TOvXResp>&
   reply = link.Transact(command);
   const auto* status = dynamic_cast<const TOvMuxStatusIdResp*>(reply.get());
   if (status == nullptr) {
-    ReportResponse(reply.get());
+    ReportNoStatus(link, reply.get());
     return false;
   }
+  deviceAnswered_ = true;
   if (Cancelled()) {
     return false;
   }
@@ -87,6 +89,9 @@ bool TOvProjectHelper::ClearMemory(TOvXComm& link) {
   if (!Accept(link.Transact(command))) {
     return false;
   }
+  // Within a write the device now holds less than it did, until the write
+  // completes it.
+  programIncomplete_ = writing_;
   job_.SetText(texts::kMemoryCleared);
   job_.SetStage(stages::kMemoryCleared);
   Post();
@@ -99,9 +104,10 @@ bool TOvProjectHelper::SwitchPort(TOvXComm& link, int32_t port) {
   const std::unique_ptr<TOvXResp> reply = link.Transact(command);
   // The multiplexer's answer to a switch counts whatever its code.
   if (dynamic_cast<const TOvStdResp*>(reply.get()) != nullptr) {
+    deviceAnswered_ = true;
     return true;
   }
-  ReportResponse(reply.get());
+  ReportNoStatus(link, reply.get());
   return false;
 }
 

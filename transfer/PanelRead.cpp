@@ -10,6 +10,7 @@
 #include "link/MessageText.h"
 #include "link/Protocol.h"
 #include "link/SimpleCommands.h"
+#include "link/StandardReplies.h"
 #include "link/StatusReplies.h"
 #include "link/SystemAttributeRecord.h"
 #include "link/TOvMsgResp.h"
@@ -62,6 +63,9 @@ void TOvProjectHelper::ReadProject() {
   std::unique_ptr<TOvXResp> reply = link->Transact(command);
   const auto* status = dynamic_cast<const TOvStatusIdResp*>(reply.get());
   if (status == nullptr) {
+    // No panel at 9600 baud: when the multiplexer does not answer either,
+    // both rates have been tried.
+    askedBothRates_ = dynamic_cast<const TOvErrorResp*>(reply.get()) != nullptr;
     reply.reset();
     if (ReadMultiPanelSystem(*link)) {
       FinishRead();
@@ -259,8 +263,14 @@ bool TOvProjectHelper::ReadPlcAttributes(TOvXComm& link) {
   const std::unique_ptr<TOvXResp> reply = link.Transact(command);
   const auto* attributes = dynamic_cast<const TOvPlcAttrResp*>(reply.get());
   if (attributes == nullptr) {
-    // Reported like every other read, so a time-out reads as one.
-    ReportResponse(reply.get());
+    // A reply of another class, a panel's refusal included, reads "Unknown
+    // Error"; a link failure keeps its own text, so a time-out reads as
+    // one.
+    if (dynamic_cast<const TOvErrorResp*>(reply.get()) != nullptr) {
+      ReportResponse(reply.get());
+    } else if (!Cancelled()) {
+      ReportError(LoadString(strings::kUnknownError));
+    }
     return false;
   }
   // Behind a multiplexer the block is read but not kept: the multiplexer's

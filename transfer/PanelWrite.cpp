@@ -20,13 +20,15 @@
 #include "transfer/BlockSender.h"
 #include "transfer/TOvProjectHelper.h"
 #include "transfer/TransferTexts.h"
+#include "transfer/WriteChecks.h"
 
 namespace orvane {
 namespace {
 
 // What the progress count reckons a write sends: each message record, the
-// seven system messages, the system attribute record, the tag map header
-// and the bytes the PLC attribute block gains on the wire.
+// seven system messages, the system attribute record, the tag map header,
+// and the whole PLC attribute block (the project's attribute bytes, header
+// included) with two bytes more.
 constexpr uint32_t kMessageBytes = 41;
 constexpr uint32_t kSystemMessageBytes = 7 * kMessageBytes;
 constexpr uint32_t kSystemAttributeBytes = 27;
@@ -41,29 +43,50 @@ constexpr uint32_t kFinalStageDelay_ms = 50;
 }  // namespace
 
 void TOvProjectHelper::WriteProject() {
+  if (project_ == nullptr || !CheckBeforeWrite()) {
+    return;
+  }
   const std::unique_ptr<TOvXComm> link = OpenLink();
   if (link == nullptr) {
     return;
   }
-  if (project_ == nullptr) {
-    return;
-  }
+  writing_ = true;
+  bool written = false;
   if (project_->systemMode == kMultiPanelSystem) {
-    if (!WriteMultiPanelSystem(*link)) {
-      return;
-    }
+    written = WriteMultiPanelSystem(*link);
   } else {
     project_->portTable.selectedPort = kFirstPort;
     const TOvPanel* panel = CurrentPanel();
     SetCaption(panel != nullptr ? panel->panelModel : kModelNotConfigured, 0);
-    if (!WritePanel(*link)) {
-      return;
-    }
+    written = WritePanel(*link);
+  }
+  writing_ = false;
+  programIncomplete_ = false;
+  if (!written) {
+    return;
   }
   job_.SetPercent(100);
   job_.SetFinished(true);
   Wait_ms(kFinalStageDelay_ms);
   SetStage(stages::kWriteFinished);
+}
+
+bool TOvProjectHelper::CheckBeforeWrite() {
+  const std::vector<WriteProblem> problems = FindWriteProblems(*project_);
+  if (problems.empty()) {
+    return true;
+  }
+  const bool multiPanel = project_->systemMode == kMultiPanelSystem;
+  const std::string text = WriteProblemsText(problems, multiPanel);
+  const std::string help = WriteProblemsHelp(multiPanel);
+  // A single problem of the whole project reads as the sequence has always
+  // reported it; the platform's reason a file did not open has no prefix.
+  if (problems.size() == 1 && problems.front().port == 0 && !problems.front().routed) {
+    ReportPlain(text, help);
+  } else {
+    ReportError(text, help);
+  }
+  return false;
 }
 
 bool TOvProjectHelper::WritePanel(TOvXComm& link) {
@@ -116,7 +139,7 @@ bool TOvProjectHelper::WritePanel(TOvXComm& link) {
                    kSystemMessageBytes + kSystemAttributeBytes +
                    static_cast<uint32_t>(plc.mapLength + kTagEntryExtraBytes) *
                        static_cast<uint32_t>(panel.AddressCount()) +
-                   kTagHeaderBytes + static_cast<uint32_t>(plc.AttributeBlock().size()) +
+                   kTagHeaderBytes + static_cast<uint32_t>(plc.attributeBytes.size()) +
                    kPlcAttributeExtraBytes;
 
   tagTable_.clear();
@@ -130,6 +153,7 @@ bool TOvProjectHelper::WritePanel(TOvXComm& link) {
   SetStage(stages::kPanelDone);
   job_.DoneEvent().Reset();
   tagTable_.clear();
+  programIncomplete_ = false;
   return true;
 }
 
@@ -137,21 +161,25 @@ bool TOvProjectHelper::WriteMessages(TOvXComm& link) {
   TraceNote(texts::trace::kWriteMessages);
   job_.SetStage(stages::kWritingMessages);
   TOvPanel& panel = *CurrentPanel();
-  for (size_t index = 0; index < panel.messages.size(); ++index) {
+  size_t written = 0;
+  for (; written < panel.messages.size(); ++written) {
     if (Cancelled()) {
-      // The panel has just been cleared: nothing more goes to it, not even
-      // the system messages.
+      // The panel is cleared; the system messages still follow, and the
+      // step then ends as cancelled.
       AbortWrite(link);
-      return false;
+      break;
     }
     PostProgressPercent();
-    if (!SendMessage(link, panel.messages[index], panel.firstMessageNumber, false) ||
-        !FillBlankMessages(link, panel, index)) {
+    if (!SendMessage(link, panel.messages[written], panel.firstMessageNumber, false) ||
+        !FillBlankMessages(link, panel, written)) {
       return false;
     }
     progressDone_ += kMessageBytes;
   }
   if (!WriteSystemMessages(link)) {
+    return false;
+  }
+  if (written < panel.messages.size()) {
     return false;
   }
   SetStage(stages::kMessagesDone);
@@ -283,7 +311,7 @@ bool TOvProjectHelper::WritePlcAttributes(TOvXComm& link) {
   if (!Accept(std::move(reply))) {
     return false;
   }
-  progressDone_ += static_cast<uint32_t>(plc.AttributeBlock().size()) + kPlcAttributeExtraBytes;
+  progressDone_ += static_cast<uint32_t>(plc.attributeBytes.size()) + kPlcAttributeExtraBytes;
   job_.SetPercent(100);
   job_.SetStage(stages::kPlcAttributesWritten);
   Post();

@@ -95,6 +95,15 @@ class TOvProjectHelper {
   /// Clears the multiplexer and the panels on all five ports; a port that
   /// fails is reported and the others are still cleared.
   bool ClearAllPanels(TOvXComm& link);
+  /// What ClearAllPanels did on each route: port 0 (the multiplexer) first,
+  /// then each port it got to, with the error text of a port not cleared.
+  struct PortClearResult {
+    int32_t port = 0;
+    bool cleared = false;
+    std::string error;
+    bool operator==(const PortClearResult&) const = default;
+  };
+  const std::vector<PortClearResult>& ClearResults() const { return clearResults_; }
   /// Routes the multiplexer to port 0 (itself) or 1..5.
   bool SwitchPort(TOvXComm& link, int32_t port);
   /// Whether every configured port answers with its configured panel type;
@@ -119,12 +128,14 @@ class TOvProjectHelper {
   /// Job panel type and port; a Caption notification. Nothing once cancel
   /// is set.
   void SetCaption(int32_t panelType, int32_t port);
-  /// Job text = the route prefix and text; an Error notification; the done
-  /// event signalled.
-  void ReportError(const std::string& text);
+  /// Job text = the route prefix and text, job details = details; an Error
+  /// notification; the done event signalled. During a write that has
+  /// cleared the device, an error without details of its own says that the
+  /// device now holds an incomplete program.
+  void ReportError(const std::string& text, const std::string& details = {});
   /// ReportError without the route prefix (the link's and the platform's
   /// texts).
-  void ReportPlain(const std::string& text);
+  void ReportPlain(const std::string& text, const std::string& details = {});
   /// Reports a reply that is not what was waited for: a link failure with
   /// its text always; a panel's refusal with its code's text and anything
   /// else as "Unknown Error", both only while cancel is not set.
@@ -151,11 +162,24 @@ class TOvProjectHelper {
   TOvPanel* CurrentPanel() const;
   void Wait_ms(uint32_t duration_ms) { clock_.Wait_ms(duration_ms); }
 
+  /// A status request or first port switch that got no proper reply: a
+  /// time-out while nothing has answered yet is reported with what was
+  /// tried (port, baud rate) and what answers at the other rate; anything
+  /// else as ReportResponse.
+  void ReportNoStatus(TOvXComm& link, const TOvXResp* reply);
+  /// The help for a device that does not answer at all.
+  std::string NoAnswerHelp(TOvXComm& link);
+  /// The help for an error after the device was cleared during a write.
+  std::string IncompleteProgramHelp() const;
+
   // Progress of a write: percent = done * 100 / total.
   int32_t ProgressPercent() const;
   void PostProgressPercent();
 
   // Writes.
+  /// Everything the write can know is wrong, found before anything is sent
+  /// (WriteChecks.h); false after the list has been reported.
+  bool CheckBeforeWrite();
   bool WriteMultiPanelSystem(TOvXComm& link);
   bool WritePanel(TOvXComm& link);
   bool WriteMessages(TOvXComm& link);
@@ -205,8 +229,19 @@ class TOvProjectHelper {
   TOvProject* project_ = nullptr;
 
   int32_t currentPort_ = 0;
+  /// Some device has answered a status request or port switch of this
+  /// operation.
+  bool deviceAnswered_ = false;
+  /// The read asked at both baud rates before the multiplexer's first
+  /// switch.
+  bool askedBothRates_ = false;
+  /// A write runs; it has cleared the device it is writing and not yet
+  /// finished it.
+  bool writing_ = false;
+  bool programIncomplete_ = false;
   TOvTagTable tagTable_;
   TOvTagTable muxTagList_;
+  std::vector<PortClearResult> clearResults_;
   uint32_t progressTotal_ = 0;
   uint32_t progressDone_ = 0;
 };

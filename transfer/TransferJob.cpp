@@ -72,10 +72,37 @@ void TransferJob::SetText(std::string text) {
   text_ = std::move(text);
 }
 
+void TransferJob::RequestCancel() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (operating_) {
+    cancel_.store(true);
+  }
+}
+
+void TransferJob::BeginOperation() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  operating_ = true;
+}
+
+void TransferJob::EndOperation() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  operating_ = false;
+}
+
+std::string TransferJob::Details() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return details_;
+}
+
+void TransferJob::SetDetails(std::string details) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  details_ = std::move(details);
+}
+
 TransferJobState TransferJob::Snapshot() const {
   std::lock_guard<std::mutex> lock(mutex_);
-  return TransferJobState{panelType_, port_, operation_,    stage_,
-                          percent_,   text_, IsCancelled(), IsFinished()};
+  return TransferJobState{panelType_, port_,    operation_,    stage_,      percent_,
+                          text_,      details_, IsCancelled(), IsFinished()};
 }
 
 void TransferJob::Post(TransferNotice notice) {

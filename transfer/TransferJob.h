@@ -57,13 +57,24 @@ class TransferJob {
   void SetPercent(int32_t percent);
   std::string Text() const;
   void SetText(std::string text);
+  /// The help that goes with an error text (shown behind "Details").
+  std::string Details() const;
+  void SetDetails(std::string details);
   /// Every field at one moment.
   TransferJobState Snapshot() const;
 
   /// Set by the owner when the user cancels; the operation sees it at its
-  /// cancel points. Stays set.
-  void RequestCancel() { cancel_.store(true); }
+  /// cancel points. It takes effect only while an operation runs on the job
+  /// (between BeginOperation and EndOperation) and then stays set; a cancel
+  /// that comes once the operation has ended leaves the flag clear, so the
+  /// owner may run the job again. Whether the operation still runs is
+  /// decided under the same lock as the end, so the two cannot cross.
+  void RequestCancel();
   bool IsCancelled() const { return cancel_.load(); }
+  /// Around the run of an operation on the job (the worker procedure calls
+  /// them).
+  void BeginOperation();
+  void EndOperation();
   /// Set by the operation when it ended successfully, and by an owner when
   /// it has shown an error.
   void SetFinished(bool finished) { finished_.store(finished); }
@@ -90,7 +101,9 @@ class TransferJob {
   int32_t stage_ = 0;
   int32_t percent_ = 0;
   std::string text_;
+  std::string details_;
 
+  bool operating_ = false;  // guarded by mutex_
   std::atomic<bool> cancel_{false};
   std::atomic<bool> finished_{false};
   ManualResetEvent done_;

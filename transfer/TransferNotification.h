@@ -31,6 +31,7 @@ struct TransferJobState {
   int32_t stage = 0;      // stages::k...
   int32_t percent = 0;    // 0..100
   std::string text;       // status or error text
+  std::string details;    // an error's help: what it means here and what to do; may be empty
   bool cancelled = false;
   bool finished = false;
 

@@ -58,6 +58,8 @@ inline constexpr const char* kSwitchPort = "Switch Port %d";
 inline constexpr const char* kWritingToMultiplexer = "Writing to Multiplexer";
 inline constexpr const char* kWritingTo = "Writing to %s";
 inline constexpr const char* kReadingFromMultiplexer = "Reading From Multiplexer";
+/// The quick status request at the other baud rate after no answer.
+inline constexpr const char* kStatusIdAtRate = "Status ID at %d baud";
 }  // namespace trace
 
 }  // namespace orvane::texts

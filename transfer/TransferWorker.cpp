@@ -3,10 +3,15 @@
 namespace orvane {
 namespace {
 
-// The orchestrator lives exactly as long as its operation.
+// The orchestrator lives exactly as long as its operation, and a cancel
+// counts only while it runs.
 void RunHelper(TransferJob& job, const TransferServices& services) {
-  TOvProjectHelper helper(job, services);
-  helper.RunOperation();
+  job.BeginOperation();
+  {
+    TOvProjectHelper helper(job, services);
+    helper.RunOperation();
+  }
+  job.EndOperation();
 }
 
 }  // namespace
@@ -42,9 +47,10 @@ bool TransferWorker::IsRunning() const {
 }
 
 void TransferWorker::Cancel() {
-  // A job whose operation has ended keeps its flag clear, so that the
-  // owner may run it again.
-  if (job_ != nullptr && IsRunning()) {
+  // The job itself decides, under the lock its operation ends under, whether
+  // there is still an operation to cancel: a job whose operation has ended
+  // keeps its flag clear, so that the owner may run it again.
+  if (job_ != nullptr) {
     job_->RequestCancel();
   }
   Wait();

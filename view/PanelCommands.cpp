@@ -7,6 +7,8 @@
 #include "base/StringTable.h"
 #include "base/UserInterface.h"
 #include "link/BaudRate.h"
+#include "link/PortNames.h"
+#include "link/SimpleCommands.h"
 #include "link/StatusReplies.h"
 #include "link/TOvXComm.h"
 #include "link/Trace.h"
@@ -32,26 +34,37 @@ class PanelCommands::ShortSink final : public TransferSink {
       observer_(notification);
     }
     if (notification.notice == TransferNotice::Error) {
-      errors.push_back(notification.state.text);
+      errors.push_back({notification.state.text, notification.state.details});
     }
   }
 
-  std::vector<std::string> errors;
+  struct Error {
+    std::string text;
+    std::string details;
+  };
+  std::vector<Error> errors;
 
  private:
   const std::function<void(const TransferNotification&)>& observer_;
 };
 
-// Opens a trace file for one command and closes it when the command ends.
+// Opens a trace file for one command and closes it when the command ends;
+// where it went is kept in written.
 class PanelCommands::TraceScope {
  public:
-  TraceScope(const char* name, const std::filesystem::path& directory) {
+  TraceScope(const char* name, const std::filesystem::path& directory,
+             std::filesystem::path& written) {
     // A trace that cannot be created leaves the link working without one.
-    OpenTrace(name, directory);
+    written.clear();
+    if (OpenTrace(name, directory)) {
+      written = std::filesystem::absolute(directory.empty() ? std::filesystem::path(name)
+                                                            : directory / name);
+    }
   }
   /// The trace of a Write, Read or Verify begins with the program version.
-  TraceScope(const char* name, const std::filesystem::path& directory, const std::string& version)
-      : TraceScope(name, directory) {
+  TraceScope(const char* name, const std::filesystem::path& directory,
+             std::filesystem::path& written, const std::string& version)
+      : TraceScope(name, directory, written) {
     TraceNote(kProgramVersionNote + version);
   }
   ~TraceScope() { CloseTrace(); }
@@ -88,9 +101,10 @@ TransferServices PanelCommands::Services() {
   return TransferServices{ui_, clock_ != nullptr ? *clock_ : SystemTransferClock(), catalog_};
 }
 
-void PanelCommands::ShowError(const std::string& text) {
+void PanelCommands::ShowError(const std::string& text, const std::string& details) {
   lastError_ = text;
-  ui_.Show(text, Icon::Stop);
+  lastErrorDetails_ = details;
+  ui_.ShowMessage(Message{text, {}, Icon::Stop, details, 0});
 }
 
 TransferOutcome PanelCommands::RunLong(int32_t operation, TOvProject* project,
@@ -100,6 +114,7 @@ TransferOutcome PanelCommands::RunLong(int32_t operation, TOvProject* project,
   const TransferOutcome outcome = owner_.RunTransfer(job, Services());
   if (!outcome.errorText.empty()) {
     lastError_ = outcome.errorText;
+    lastErrorDetails_ = outcome.errorDetails;
   }
   return outcome;
 }
@@ -162,8 +177,8 @@ bool PanelCommands::CheckIncompleteData() {
 }
 
 CommandResult PanelCommands::Write() {
-  lastError_.clear();
-  TraceScope trace(kWriteTrace, traceDir_, ProgramVersionText());
+  ClearLastError();
+  TraceScope trace(kWriteTrace, traceDir_, tracePath_, ProgramVersionText());
   SetBaudRateSetting(BaudRateFor(project_));
   if (!CheckIncompleteData()) {
     return CommandResult::Declined;
@@ -180,8 +195,8 @@ CommandResult PanelCommands::Write() {
 // --- Read and Verify -----------------------------------------------------------
 
 CommandResult PanelCommands::Read() {
-  lastError_.clear();
-  TraceScope trace(kReadTrace, traceDir_, ProgramVersionText());
+  ClearLastError();
+  TraceScope trace(kReadTrace, traceDir_, tracePath_, ProgramVersionText());
   Question question;
   question.text = LoadString(strings::kReadOverwritesQuestion);
   question.icon = Icon::Exclamation;
@@ -207,7 +222,7 @@ CommandResult PanelCommands::Read() {
 }
 
 VerifyResult PanelCommands::Verify() {
-  lastError_.clear();
+  ClearLastError();
   VerifyResult result;
   SetBaudRateSetting(BaudRateFor(project_));
   if (project_.systemMode == kMultiPanelSystem) {
@@ -221,7 +236,7 @@ VerifyResult PanelCommands::Verify() {
       return result;
     }
   }
-  TraceScope trace(kReadTrace, traceDir_, ProgramVersionText());
+  TraceScope trace(kReadTrace, traceDir_, tracePath_, ProgramVersionText());
   TOvProject read;
   const TransferOutcome outcome = ReadInto(read);
   result.result = FromOutcome(outcome);
@@ -246,7 +261,7 @@ std::unique_ptr<TOvXComm> PanelCommands::OpenShortLink() {
   context.project = &workingCopy_;
   auto link = std::make_unique<TOvXComm>(portName_, context);
   if (!link->IsOk()) {
-    ShowError(link->ErrorText());
+    ShowError(link->ErrorText(), link->ErrorDetails());
     return nullptr;
   }
   return link;
@@ -278,15 +293,15 @@ StatusResult PanelCommands::ShortStatus(int32_t port, const StatusSteps& steps) 
 }
 
 void PanelCommands::ShowShortErrors() {
-  std::vector<std::string> errors;
+  std::vector<ShortSink::Error> errors;
   errors.swap(shortSink_->errors);
-  for (const std::string& text : errors) {
-    ShowError(text);
+  for (const ShortSink::Error& error : errors) {
+    ShowError(error.text, error.details);
   }
 }
 
 CommandResult PanelCommands::ClearMemory() {
-  lastError_.clear();
+  ClearLastError();
   const bool multiPanel = project_.systemMode == kMultiPanelSystem;
   Question question;
   question.text =
@@ -299,8 +314,16 @@ CommandResult PanelCommands::ClearMemory() {
     return CommandResult::Declined;
   }
   SetBaudRateSetting(BaudRateFor(project_));
-  const bool cleared = RunShort([multiPanel](TOvProjectHelper& helper, TOvXComm& link) {
-    return multiPanel ? helper.ClearAllPanels(link) : helper.ClearMemory(link);
+  clearedPorts_.clear();
+  const bool cleared = RunShort([this, multiPanel](TOvProjectHelper& helper, TOvXComm& link) {
+    if (!multiPanel) {
+      const bool done = helper.ClearMemory(link);
+      clearedPorts_.push_back({0, done, done ? std::string() : shortJob_.Text()});
+      return done;
+    }
+    const bool done = helper.ClearAllPanels(link);
+    clearedPorts_ = helper.ClearResults();
+    return done;
   });
   if (!cleared) {
     return CommandResult::Failed;
@@ -343,7 +366,7 @@ DeviceStatus PanelCommands::StatusOf(const TOvXResp& reply, int32_t port) {
 }
 
 StatusResult PanelCommands::Information() {
-  lastError_.clear();
+  ClearLastError();
   SetBaudRateSetting(BaudRateFor(project_));
   const bool multiPanel = project_.systemMode == kMultiPanelSystem;
   return ShortStatus(
@@ -354,7 +377,7 @@ StatusResult PanelCommands::Information() {
 }
 
 StatusResult PanelCommands::PortInformation() {
-  lastError_.clear();
+  ClearLastError();
   StatusResult result;
   const int32_t port = project_.portTable.selectedPort;
   if (project_.systemMode != kMultiPanelSystem || project_.SelectedPanel() == nullptr) {
@@ -372,12 +395,50 @@ StatusResult PanelCommands::PortInformation() {
       });
 }
 
+// --- Identify ------------------------------------------------------------------
+
+PanelCommands::IdentifyResult PanelCommands::Identify() {
+  ClearLastError();
+  tracePath_.clear();
+  IdentifyResult result;
+  std::unique_ptr<TOvXComm> link = OpenShortLink();
+  if (link == nullptr) {
+    return result;
+  }
+  // A panel listens at 9600 baud, a multiplexer at 38400; a device answers
+  // a status request within milliseconds, so each rate gets a short wait.
+  constexpr uint32_t kIdentifyTimeout_ms = 500;
+  const int previous = BaudRateSetting();
+  for (const int rate : {kSinglePanelBaudRate, kMultiplexerBaudRate}) {
+    SetBaudRateSetting(rate);
+    link->ApplySettings();
+    link->SetReadTimeout(kIdentifyTimeout_ms);
+    TOvStatusIdCmd command;
+    const std::unique_ptr<TOvXResp> reply = link->Transact(command);
+    if (dynamic_cast<const TOvDeviceStatusResp*>(reply.get()) != nullptr) {
+      result.answers.push_back({rate, StatusOf(*reply, 0)});
+    }
+  }
+  SetBaudRateSetting(previous);
+  link.reset();
+  if (result.answers.empty()) {
+    ShowError(FormatText("Nothing answered on %s at %d or at %d baud.",
+                         PortNameAndDevice(portName_).c_str(), kSinglePanelBaudRate,
+                         kMultiplexerBaudRate),
+              "Check the cable, the port, and that the panel or multiplexer is powered and in "
+              "setup mode.");
+    return result;
+  }
+  result.result = CommandResult::Done;
+  return result;
+}
+
 // --- Firmware ------------------------------------------------------------------
 
 CommandResult PanelCommands::Firmware(int32_t operation, const std::string& imagePath,
                                       int baudRate) {
-  lastError_.clear();
-  TraceScope trace(kWriteTrace, traceDir_);
+  ClearLastError();
+  TraceScope trace(kWriteTrace, traceDir_, tracePath_);
   SetBaudRateSetting(baudRate);
   return FromOutcome(RunLong(operation, &project_, imagePath));
 }

@@ -158,10 +158,36 @@ class PanelCommands {
   /// "Write.txt".
   CommandResult UpgradeMuxFirmware(const std::string& imagePath);
 
+  /// What the last Clear Memory did on each route: the device on the port
+  /// (0), then on a multi-panel system each of the five ports, with the
+  /// error of one that was not cleared.
+  const std::vector<TOvProjectHelper::PortClearResult>& ClearedPorts() const {
+    return clearedPorts_;
+  }
+
+  /// Identify: asks for the status at 9600 and at 38400 baud, without
+  /// comparing with any project, and gives back what answered at each rate.
+  /// Done when something answered; Failed (the user told) when the port does
+  /// not open or nothing answers.
+  struct IdentifiedDevice {
+    int baudRate = 0;
+    DeviceStatus status;
+  };
+  struct IdentifyResult {
+    CommandResult result = CommandResult::Failed;
+    std::vector<IdentifiedDevice> answers;
+  };
+  IdentifyResult Identify();
+
+  /// Where the last command's trace file went; empty when it wrote none.
+  const std::filesystem::path& TracePath() const { return tracePath_; }
+
   /// Read has replaced the document's project: the document is modified.
   bool DocumentModified() const { return modified_; }
-  /// The last error the user was shown by a command; empty when none.
+  /// The last error the user was shown by a command, and its help (the
+  /// message's details); empty when none.
   const std::string& LastError() const { return lastError_; }
+  const std::string& LastErrorDetails() const { return lastErrorDetails_; }
 
  private:
   class ShortSink;
@@ -192,7 +218,11 @@ class PanelCommands {
   /// RunShort for Information: Done with the status reply the steps fetch,
   /// shown as the device on port.
   StatusResult ShortStatus(int32_t port, const StatusSteps& steps);
-  void ShowError(const std::string& text);
+  void ShowError(const std::string& text, const std::string& details = {});
+  void ClearLastError() {
+    lastError_.clear();
+    lastErrorDetails_.clear();
+  }
   DeviceStatus StatusOf(const TOvXResp& reply, int32_t port);
   CommandResult Firmware(int32_t operation, const std::string& imagePath, int baudRate);
 
@@ -213,7 +243,10 @@ class PanelCommands {
   TransferJob shortJob_;
 
   bool modified_ = false;
+  std::vector<TOvProjectHelper::PortClearResult> clearedPorts_;
+  std::filesystem::path tracePath_;
   std::string lastError_;
+  std::string lastErrorDetails_;
 };
 
 }  // namespace orvane

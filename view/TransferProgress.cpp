@@ -104,6 +104,7 @@ bool TransferProgress::Apply(const TransferNotification& notification) {
       runFailed_ = true;
       outcome_.succeeded = false;
       outcome_.errorText = state.text;
+      outcome_.errorDetails = state.details;
       break;
     case TransferNotice::Caption:
       caption_ = TransferCaption(operation_, state.panelType, state.port);

@@ -33,8 +33,9 @@ struct TransferOutcome {
   bool succeeded = false;
   /// The user cancelled while the operation ran.
   bool cancelled = false;
-  /// The last error the operation reported; empty when none.
+  /// The last error the operation reported and its help; empty when none.
   std::string errorText;
+  std::string errorDetails;
 };
 
 class TransferProgress {

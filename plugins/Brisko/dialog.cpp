@@ -37,9 +37,11 @@ class AttributeDialog final : public plugin::AttributeDialogBase {
   }
 
  private:
+  // A stored value other than 0 and 1 shows "No", as another parity shows
+  // "None": the list always shows a choice it can store.
   static void FillYesNo(QComboBox* list, int selected) {
     list->addItems({QStringLiteral("No"), QStringLiteral("Yes")});
-    list->setCurrentIndex(selected == 0 || selected == 1 ? selected : -1);
+    list->setCurrentIndex(selected == 1 ? 1 : 0);
   }
 
   void ShowAttributes() {

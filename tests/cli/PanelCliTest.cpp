@@ -12,6 +12,7 @@
 #include "tests/support/BackgroundProgram.h"
 #include "tests/support/PanelSimProcess.h"
 #include "tests/support/RunProgram.h"
+#include "tests/support/TestInstall.h"
 #include "tests/support/TestPaths.h"
 
 namespace orvane::testing {
@@ -21,6 +22,7 @@ namespace fs = std::filesystem;
 
 constexpr const char* kExamplePlugin = "/usr/local/lib/orvane/dll/Brisko.so";
 constexpr std::chrono::seconds kPatience{60};
+constexpr const char* kBrisko = "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) - Rev C";
 
 fs::path Example(const std::string& name) {
   return fs::path(ORVANE_TEST_SOURCE_DIR) / "examples" / name;
@@ -97,6 +99,8 @@ TEST_F(PanelCliTest, WriteReadBackVerifyAndFindAChangedMessage) {
   EXPECT_NE(run.err.find("  [x] Writing PLC attributes. \n"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("Project has been written to the panel successfully.\n"),
             std::string::npos);
+  EXPECT_NE(run.err.find("The trace is in " + (dir_ / "Write.txt").string() + "\n"),
+            std::string::npos);
   // The trace holds every frame as sent and received, after the version.
   const std::string trace = ReadText(dir_ / "Write.txt");
   EXPECT_TRUE(trace.starts_with("-- -- Program version: ")) << trace.substr(0, 80);
@@ -143,6 +147,94 @@ TEST_F(PanelCliTest, WriteReadBackVerifyAndFindAChangedMessage) {
       << run.out;
 }
 
+TEST_F(PanelCliTest, AProjectTheWriteWouldSpoilIsRefusedAndThePanelKeepsItsProgram) {
+  PanelSimProcess sim({"--model", "4"});
+  ASSERT_TRUE(sim.Started()) << sim.Err();
+  const std::string example = Example("single-panel.ovx").string();
+  ASSERT_EQ(Panel(sim, {"write", example, "--quiet"}).exitStatus, 0);
+
+  // An address the driver refuses, a text longer than the panel shows, and
+  // (in an install without it) the panel-side driver image gone.
+  std::string broken = ReadText(example);
+  broken.replace(broken.find("\nN7:0\t\n"), 7, "\nX9:9\t\n");
+  broken.replace(broken.find("LIFT STATION 3  AUTO"), 20, "LIFT STATION 3  AUTOMATIC");
+  WriteText(Path("broken.ovx"), broken);
+  {
+    TestInstall install("panel-cli-no-driver", false);
+    const ProgramResult run = Panel(sim, {"write", Path("broken.ovx"), "--quiet", "--json"});
+    EXPECT_EQ(run.exitStatus, 3) << run.err;
+    const std::string list =
+        "ERROR On COM Port. The project cannot be written: 3 problems found, nothing was sent to "
+        "the panel.\n"
+        "Port 1, message 1, text: 25 characters, where the Ov400 shows 20\n"
+        "Port 1, line register 1: \"X9:9\" is not an address " +
+        std::string(kBrisko) + " accepts\n" +
+        (install.Dir() / "driver" / "BriskoPanel.plx").string() +
+        ": No such file or directory\n"
+        "Correct the project and write it again; the panel still holds the program it had.\n";
+    EXPECT_NE(run.err.find(list), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("\"result\": \"failed\", \"error\": \"ERROR On COM Port. The project "
+                           "cannot be written"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\"details\": \"Correct the project and write it again"),
+              std::string::npos)
+        << run.out;
+  }
+  const ProgramResult verify = Panel(sim, {"verify", example, "--quiet"});
+  EXPECT_EQ(verify.exitStatus, 0) << verify.err;
+  EXPECT_NE(verify.err.find("Project file on PC is same as the \nproject loaded in the panel"),
+            std::string::npos);
+}
+
+TEST_F(PanelCliTest, IdentifyNamesWhatAnswersAtWhichRate) {
+  {
+    PanelSimProcess panel({"--model", "3", "--firmware", "C4"});
+    ASSERT_TRUE(panel.Started()) << panel.Err();
+    const ProgramResult run = Panel(panel, {"identify"});
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "At 9600 baud:\n  Device: Ov200P/Ov200PV (model 3)\n  Firmware revision: C.4\n"
+              "  Memory:   64 KB\n  PLC driver: none\n");
+  }
+  {
+    PanelSimProcess multiplexer({"--multiplexer", "--panel", "2:1"});
+    ASSERT_TRUE(multiplexer.Started()) << multiplexer.Err();
+    const ProgramResult run = Panel(multiplexer, {"identify", "--json"});
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_NE(run.out.find("\"result\": \"done\", \"error\": null, \"details\": null, "
+                           "\"devices\": [{\"baud_rate\": 38400, \"device\": \"multiplexer\", "
+                           "\"port\": 0, \"model\": 6"),
+              std::string::npos)
+        << run.out;
+  }
+  // A device at another rate: nothing answers.
+  PanelSimProcess other({"--model", "1", "--baud", "19200"});
+  ASSERT_TRUE(other.Started()) << other.Err();
+  const ProgramResult run = Panel(other, {"identify", "--json"});
+  EXPECT_EQ(run.exitStatus, 3) << run.err;
+  EXPECT_NE(
+      run.out.find("\"result\": \"failed\", \"error\": \"Nothing answered on " + other.PortPath() +
+                   " at 9600 or at 38400 baud.\", \"details\": \"Check "
+                   "the cable"),
+      std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("\"devices\": []"), std::string::npos) << run.out;
+}
+
+TEST_F(PanelCliTest, ClearingAMultiPanelSystemListsEachPort) {
+  PanelSimProcess sim(
+      {"--multiplexer", "--panel", "1:1", "--panel", "2:1", "--panel", "3:1", "--panel", "4:1"});
+  ASSERT_TRUE(sim.Started()) << sim.Err();
+  const ProgramResult run = Panel(sim, {"clear", "--multi", "--yes"});
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "Multiplexer: cleared\nPort 1: cleared\nPort 2: cleared\nPort 3: cleared\nPort 4: "
+            "cleared\nPort 5: not cleared: ERROR On Port 5. Error C009: Time out Error.\n\nMake "
+            "sure Panel is in Setup Mode.\nTo enter Setup Mode, press the up and down arrow "
+            "keys\nsimultaneously.\n");
+}
+
 TEST_F(PanelCliTest, MultiPanelWriteAndRead) {
   // Panels on every port in port order, so that the read finds one on each
   // (a silent port costs the read a time-out) and saves them as they were:
@@ -164,9 +256,10 @@ TEST_F(PanelCliTest, MultiPanelWriteAndRead) {
 
   run = Panel(sim, {"write", five, "--json"});
   ASSERT_EQ(run.exitStatus, 0) << run.err;
-  EXPECT_EQ(run.out, "{\"command\": \"write\", \"port\": \"" + sim.PortPath() +
-                         "\", \"result\": \"done\", \"error\": null, \"file\": \"" + five +
-                         "\"}\n");
+  EXPECT_EQ(run.out,
+            "{\"command\": \"write\", \"port\": \"" + sim.PortPath() +
+                "\", \"result\": \"done\", \"error\": null, \"details\": null, \"file\": \"" +
+                five + "\"}\n");
   EXPECT_NE(run.err.find("Port 3 - Ov200P/Ov200PV Panel\n"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("Project has been written to the multiplexer and panel(s) "
                          "successfully.\n"),
@@ -265,6 +358,14 @@ TEST_F(PanelCliTest, PortsAndCommandLine) {
   }
   // A failed read leaves the file as it was.
   EXPECT_EQ(ReadText(kept), "what the user had");
+  // A file that does not open: status 4, and the JSON failure object.
+  ProgramResult missing =
+      RunCli({"panel", "write", Path("none.ovx"), "--json", "--port", Path("no-such-port")});
+  EXPECT_EQ(missing.exitStatus, 4);
+  EXPECT_EQ(missing.out,
+            "{\"command\": \"panel write\", \"result\": \"failed\", \"error\": \"Error Z002: "
+            "You are trying to read from an invalid file\", \"details\": \"" +
+                Path("none.ovx") + ": no such file\"}\n");
 
   ProgramResult run = RunCli({"panel", "clear"});
   EXPECT_EQ(run.exitStatus, 2);

@@ -2,7 +2,9 @@
 // the golden files, a previous-version file, PLC changes between the real
 // SLC 500 driver and the test drivers, panels moved between files, and a
 // Think & Do tag map check.
+#include <cstdlib>
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,11 @@ const char* const kBrisko = "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) -
 
 class ProjectCliTest : public ::testing::Test {
  protected:
-  ProjectCliTest() : install_("project-cli") {}
+  ProjectCliTest() : install_("project-cli") {
+    // The panel-side driver image a write of a Brisko project downloads.
+    fs::copy_file(fs::path(ORVANE_TEST_INSTALL_DIR) / "driver" / "BriskoPanel.plx",
+                  install_.Dir() / "driver" / "BriskoPanel.plx");
+  }
 
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   static std::string Golden(const std::string& name) {
@@ -53,7 +59,14 @@ class ProjectCliTest : public ::testing::Test {
 };
 
 TEST_F(ProjectCliTest, NewInfoCheckAndSave) {
-  ProgramResult run = RunCli({"project", "new", "-o", Path("a.ovx")});
+  // An output folder that is not there is refused, not made.
+  ProgramResult run = RunCli({"project", "new", "-o", Path("missing/a.ovx")});
+  EXPECT_EQ(run.exitStatus, 4);
+  EXPECT_NE(run.err.find("the folder " + Path("missing") + " does not exist"), std::string::npos)
+      << run.err;
+  EXPECT_FALSE(fs::exists(Path("missing")));
+
+  run = RunCli({"project", "new", "-o", Path("a.ovx")});
   ASSERT_EQ(run.exitStatus, 0) << run.err;
   EXPECT_EQ(run.out, Path("a.ovx") + ": Ov200/Ov200V panel on port 1, PLC " + kBrisko + "\n");
 
@@ -66,7 +79,8 @@ TEST_F(ProjectCliTest, NewInfoCheckAndSave) {
 
   run = RunCli({"project", "check", Path("a.ovx")});
   EXPECT_EQ(run.exitStatus, 0) << run.err;
-  EXPECT_EQ(run.out, std::string("Every address is valid for ") + kBrisko + "\n");
+  EXPECT_EQ(run.out, std::string("The project can be written: every address is valid for ") +
+                         kBrisko + "\n");
 
   run = RunCli({"project", "save", Path("a.ovx"), "-o", Path("b.ovx")});
   EXPECT_EQ(run.exitStatus, 0) << run.err;
@@ -100,24 +114,34 @@ TEST_F(ProjectCliTest, GoldenFilesReadAndABadFileIsRefused) {
   WriteText(Path("bad.ovx"), "QZK__949F5CA5_5E30_11D4_9913_008048B6AF27__QZK1 \n0\n");
   run = RunCli({"project", "check", Path("bad.ovx")});
   EXPECT_EQ(run.exitStatus, 4);
-  EXPECT_EQ(run.err, "Error Z002: You are trying to read from an invalid file\n");
+  EXPECT_EQ(run.err, "Error Z002: You are trying to read from an invalid file\n" + Path("bad.ovx") +
+                         ", line 1: the first line is not the first line of an Orvane project "
+                         "file\n");
 
   const std::string unknown = GoldenWith("single-panel.ovx", 54, "9");
   run = RunCli({"project", "info", unknown});
   EXPECT_EQ(run.exitStatus, 4);
   EXPECT_EQ(run.err,
             "Error P007: PLC dll for this PLC (Manufacturer ID : 9, Model ID : 4)\nnot found in "
-            "this system\nError Z002: You are trying to read from an invalid file\n");
+            "this system\n" +
+                unknown + ", line 55.\nError Z002: You are trying to read from an invalid file\n" +
+                unknown + ", line 55.\n");
 }
 
-TEST_F(ProjectCliTest, CheckPrintsEveryAddressTheDriverRefuses) {
+TEST_F(ProjectCliTest, CheckListsWhatAWriteWouldBeRefusedFor) {
   const std::string file = GoldenWith("data-item.ovx", 52, "Q9:9\t");
-  const ProgramResult run = RunCli({"project", "check", file});
+  ProgramResult run = RunCli({"project", "check", file});
   EXPECT_EQ(run.exitStatus, 1) << run.err;
-  EXPECT_EQ(
-      run.out,
-      "Port 1: address \"Q9:9\" (data type 0) refused by the driver\n1 address(es) refused\n");
-  EXPECT_NE(run.err, "");
+  EXPECT_EQ(run.out, "Port 1, line register 1: \"Q9:9\" is not an address " + std::string(kBrisko) +
+                         " accepts\n1 problem: a write of the project would be refused\n");
+  EXPECT_NE(run.err, "");  // the driver's own message when the project was opened
+
+  fs::remove(install_.Dir() / "driver" / "BriskoPanel.plx");
+  run = RunCli({"project", "check", Golden("single-panel.ovx")});
+  EXPECT_EQ(run.exitStatus, 1) << run.err;
+  EXPECT_EQ(run.out, (install_.Dir() / "driver" / "BriskoPanel.plx").string() +
+                         ": No such file or directory\n1 problem: a write of the project would be "
+                         "refused\n");
 }
 
 TEST_F(ProjectCliTest, SaveMakesAPreviousVersionFileCurrent) {
@@ -267,11 +291,104 @@ TEST_F(ProjectCliTest, TagMapCheckReportsAndApplies) {
   EXPECT_EQ(RunCli({"project", "tagmap", "check", Path("tnd.ovx"), "--apply"}).exitStatus, 2);
 }
 
+TEST_F(ProjectCliTest, ShowAndDiffAsAPersonReadsThem) {
+  const fs::path example = fs::path(ORVANE_TEST_SOURCE_DIR) / "examples" / "single-panel.ovx";
+  ProgramResult run = RunCli({"project", "show", example.string()});
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  for (const char* line :
+       {"Port 1: Ov400\n", "  line register 4: N7:3 (Binary 16)\n",
+        "  key 5: LED By PLC, button Panel Set & PLC Release\n",
+        "     2 PLC                    |WET WELL  1111 FT|\n         data item 1: N10:0 (BCD 16), "
+        "access Read Only, limits 0 to 9999, decimal point from N10:9 (BCD 16)\n",
+        "   256 local folder, depth 0  |LEVEL SETPOINTS|\n"}) {
+    EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
+  }
+  run = RunCli({"project", "show", example.string(), "--json"});
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_NE(run.out.find("{\"number\": 3, \"plc\": true, \"folder\": false, \"depth\": 0, "
+                         "\"text\": \"P1 RUN HRS  222222\", \"items\": [{\"item\": 2, "
+                         "\"address\": {\"address\": \"N12:0\", \"data_type\": \"BCD 32\", "
+                         "\"tag_name\": null}, \"leading_zeros\": false}]}"),
+            std::string::npos)
+      << run.out;
+
+  // diff: Verify's list between two files.
+  std::string changed = ReadText(example);
+  changed.replace(changed.find("HIGH LEVEL ALARM"), 16, "HIGH LEVEL ALERT");
+  WriteText(Path("changed.ovx"), changed);
+  run = RunCli({"project", "diff", example.string(), example.string()});
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  run = RunCli({"project", "diff", example.string(), Path("changed.ovx")});
+  EXPECT_EQ(run.exitStatus, 1) << run.err;
+  EXPECT_EQ(run.out,
+            "Port 1, message 6: text differs (PC \"HIGH LEVEL ALARM\", panel \"HIGH LEVEL "
+            "ALERT\")\n");
+  run = RunCli({"project", "diff", example.string(), Path("changed.ovx"), "--json"});
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_NE(run.out.find("\"equal\": false, \"differences\": [\n  {\"kind\": \"message\""),
+            std::string::npos)
+      << run.out;
+  // A file that cannot be read: status 4, and a JSON object all the same.
+  run = RunCli({"project", "diff", example.string(), Path("none.ovx"), "--json"});
+  EXPECT_EQ(run.exitStatus, 4);
+  EXPECT_EQ(run.out,
+            "{\"command\": \"project diff\", \"result\": \"failed\", \"error\": "
+            "\"Error Z002: You are trying to read from an invalid file\", \"details\": \"" +
+                Path("none.ovx") + ": no such file\"}\n");
+  run = RunCli({"project", "show", "--json"});
+  EXPECT_EQ(run.exitStatus, 2);
+  EXPECT_NE(run.out.find("\"error\": \"project show takes one project FILE\""), std::string::npos)
+      << run.out;
+}
+
+TEST_F(ProjectCliTest, ConfigPortShowsAndStoresThePort) {
+  const fs::path machine = install_.Dir() / "orvane.ini";
+  ProgramResult run = RunCli({"config", "port"});
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_EQ(run.out, "Port: not set (orvane-cli panel then needs --port; it would be stored in " +
+                         machine.string() + ")\n");
+  run = RunCli({"config", "port", "/dev/ttyUSB7"});
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_EQ(run.out, "Port: /dev/ttyUSB7\nStored in: " + machine.string() + "\n");
+  run = RunCli({"config", "port", "COM2"});
+  EXPECT_EQ(run.out, "Port: COM2 (/dev/ttyS1)\nStored in: " + machine.string() + "\n");
+  EXPECT_EQ(RunCli({"config", "port"}).out, run.out);
+  EXPECT_EQ(RunCli({"config", "port", "ttyUSB0"}).exitStatus, 2);
+  // The panel commands take it when --port is not given.
+  run = RunCli({"panel", "info", "--json"});
+  EXPECT_NE(run.out.find("\"port\": \"COM2\""), std::string::npos) << run.out;
+}
+
+TEST_F(ProjectCliTest, TheConversionLogIsDatedInTheUsersLocale) {
+  // A German locale made for this test only.
+  const fs::path locales = MakeTempDir("locales");
+  ASSERT_EQ(RunProgram("/usr/bin/localedef",
+                       {"-i", "de_DE", "-f", "UTF-8", (locales / "de_DE.UTF-8").string()})
+                .exitStatus,
+            0);
+  ::setenv("LOCPATH", locales.c_str(), 1);
+  ::setenv("LC_TIME", "de_DE.UTF-8", 1);
+  const ProgramResult run =
+      RunCli({"project", "set-plc", Golden("single-panel.ovx"), "--plc", "1:9", "-o",
+              Path("kestrel.ovx"), "--yes", "--log", Path("log.txt")});
+  ::unsetenv("LC_TIME");
+  ::unsetenv("LOCPATH");
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+  const std::string log = ReadText(Path("log.txt"));
+  const std::string created = log.substr(0, log.find('\n', log.find('\n') + 1));
+  // "%c" in German: "Mo 03 Feb 2025 14:05:09 UTC", the weekday first.
+  const std::regex german(
+      "Address conversion log file\nCreated on : (Mo|Di|Mi|Do|Fr|Sa|So) \\d\\d \\S+ \\d{4} "
+      "\\d\\d:\\d\\d:\\d\\d.*");
+  EXPECT_TRUE(std::regex_match(created, german)) << created;
+}
+
 TEST_F(ProjectCliTest, HelpNamesTheCommandsAndExitStatuses) {
   const ProgramResult run = RunCli({"project", "--help"});
   EXPECT_EQ(run.exitStatus, 0);
-  for (const char* text : {"new", "info", "check", "save", "set-plc", "export-panel",
-                           "import-panel", "tagmap check", "Exit status"}) {
+  for (const char* text : {"new", "info", "check", "show", "diff", "save", "set-plc",
+                           "export-panel", "import-panel", "tagmap check", "Exit status"}) {
     EXPECT_NE(run.out.find(text), std::string::npos) << text;
   }
   EXPECT_NE(RunCli({"--help"}).out.find("project"), std::string::npos);

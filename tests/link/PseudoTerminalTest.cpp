@@ -7,12 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "link/BaudRate.h"
@@ -226,12 +228,35 @@ TEST_F(PseudoTerminalTest, APortIsHeldByOneLinkAtATime) {
   TOvXComm second(peer_.SlavePath());
   EXPECT_FALSE(second.IsOk());
   EXPECT_EQ(second.ErrorText(), "Error C003: Error opening port");
+  EXPECT_EQ(second.ErrorDetails().rfind(peer_.SlavePath() + ": in use by another program.\n", 0),
+            0u)
+      << second.ErrorDetails();
 }
 
 TEST_F(PseudoTerminalTest, AMissingDeviceCannotBeOpened) {
-  TOvXComm link(peer_.SlavePath() + "-missing");
+  SetComPortDevice(2, peer_.SlavePath() + "-missing");
+  TOvXComm link("COM2");
   EXPECT_FALSE(link.IsOk());
   EXPECT_EQ(link.ErrorText(), "Error C003: Error opening port");
+  EXPECT_EQ(
+      link.ErrorDetails().rfind(
+          "COM2 (" + peer_.SlavePath() + "-missing): no such device.\nCheck the port name", 0),
+      0u)
+      << link.ErrorDetails();
+  SetComPortDevice(2, "");
+}
+
+TEST(PortOpenFailure, TheSystemsReasonInWords) {
+  const std::pair<int, const char*> reasons[] = {{ENOENT, "no such device"},
+                                                 {ENXIO, "no such device"},
+                                                 {EACCES, "permission denied"},
+                                                 {EBUSY, "in use by another program"},
+                                                 {EIO, "Input/output error"}};
+  for (const auto& [number, reason] : reasons) {
+    EXPECT_EQ(PortOpenFailureReason(number), reason) << number;
+  }
+  EXPECT_NE(PortOpenFailureHint(EACCES).find("dialout"), std::string::npos);
+  EXPECT_EQ(PortOpenFailureHint(EIO), "");
 }
 
 }  // namespace

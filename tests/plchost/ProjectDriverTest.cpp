@@ -167,6 +167,15 @@ TEST_F(ProjectDriverTest, EditingTakesTheBytesOnlyWhenTheDialogChangedThem) {
   project.systemMode = kMultiPanelSystem;
   EXPECT_TRUE(EditAttributes(project, ui_));
   EXPECT_EQ(TypeLog(install_.Plugin("Kestrel")).substr(single.size()), "212");
+
+  // A file cut short, or of another driver, is not taken.
+  const std::vector<unsigned char> kept = project.plc.attributeBytes;
+  for (const char* dialog : {"short", "foreign"}) {
+    ::setenv("MINIPLC_DIALOG", dialog, 1);
+    EXPECT_FALSE(EditAttributes(project, ui_)) << dialog;
+    EXPECT_EQ(project.plc.attributeBytes, kept) << dialog;
+  }
+  ::unsetenv("MINIPLC_DIALOG");
 }
 
 TEST_F(ProjectDriverTest, RevalidationRebuildsEveryAddressTheDriverTakes) {

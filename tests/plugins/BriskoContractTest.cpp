@@ -252,8 +252,15 @@ class BriskoAttributeFile : public ::testing::Test {
 TEST_F(BriskoAttributeFile, DefaultFileByteForByte) {
   const std::string path = (dir_ / "brisko.atr").string();
   WriteBytes(path, Bytes(100, 0xEE));
+  // A second name of the old file: the new file is written beside it and
+  // renamed over it, so the old file itself is never cut short.
+  std::filesystem::create_hard_link(path, dir_ / "old.atr");
   ASSERT_TRUE(create_(path.c_str()));
   EXPECT_EQ(ReadBytes(path), kDefaultAttributeFile);
+  EXPECT_EQ(ReadBytes(dir_ / "old.atr"), Bytes(100, 0xEE));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_),
+                          std::filesystem::directory_iterator()),
+            2);
   EXPECT_TRUE(exists_(path.c_str()));
   EXPECT_TRUE(matches_(path.c_str()));
   EXPECT_TRUE(brisko_.messages.empty());

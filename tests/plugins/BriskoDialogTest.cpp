@@ -39,6 +39,7 @@ class BriskoDialogTest : public QObject {
   void init();
 
   void showsTheStoredAttributes();
+  void aLinkByteOutsideTheListShowsNo();
   void okWritesTheEditedBytes();
   void cancelLeavesTheFileAndReturnsTrue();
   void outOfRangeNumberKeepsTheDialogOpen();
@@ -168,6 +169,18 @@ void BriskoDialogTest::showsTheStoredAttributes() {
     Press(dialog, QDialogButtonBox::Cancel);
   }));
   QVERIFY(dialogSeen_);
+}
+
+void BriskoDialogTest::aLinkByteOutsideTheListShowsNo() {
+  Bytes stored = kDefaults;
+  stored[42] = 2;  // RS 422/485 by another program: neither "No" nor "Yes"
+  WriteBytes(path_, stored);
+  QVERIFY(Launch([](QDialog& dialog) {
+    QCOMPARE(Child<QComboBox>(dialog, "selectRs485")->currentText(), QString("No"));
+    Press(dialog, QDialogButtonBox::Ok);
+  }));
+  // What the list showed is what is stored.
+  QCOMPARE(ReadBytes(path_), kDefaults);
 }
 
 void BriskoDialogTest::okWritesTheEditedBytes() {

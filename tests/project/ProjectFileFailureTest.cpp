@@ -36,6 +36,7 @@ struct Refusal {
   const char* what;
   std::string text;
   std::vector<std::string> messages;  // before Z002
+  int line = 0;                       // the line Z002's details name
 };
 
 // Loads text and expects the messages, each with the caption "Error" and
@@ -51,10 +52,16 @@ void ExpectRefused(const Refusal& refusal) {
   std::vector<std::string> expected = refusal.messages;
   expected.push_back(kZ002);
   EXPECT_EQ(ui.MessageTexts(), expected) << refusal.what;
+  // Every message names the file and the line; Z002 also says what is wrong.
+  const std::string place = file.string() + ", line " + std::to_string(refusal.line);
   for (const RecordedCall& call : ui.Calls()) {
     EXPECT_EQ(call.caption, "Error") << refusal.what;
     EXPECT_EQ(call.icon, Icon::Stop) << refusal.what;
+    EXPECT_EQ(call.details.rfind(place, 0), 0u) << refusal.what << ": " << call.details;
   }
+  // Z002 says what is wrong, unless a message of its own has said it.
+  EXPECT_EQ(ui.Calls().back().details.size() > place.size() + 1, refusal.messages.empty())
+      << refusal.what << ": " << ui.Calls().back().details;
   EXPECT_EQ(project.projectName, "untouched");
   ASSERT_EQ(project.panels.size(), 1u);
   EXPECT_EQ(project.panels[0].panelModel, kModelOv400);
@@ -65,39 +72,46 @@ TEST(ProjectFileFailure, EveryRefusalShowsItsMessageThenZ002) {
   const std::string multi = "multi-panel.ovx";
   const std::string magic = "QZK__949F5CA5_5E30_11D4_9913_008048B6AF27__QZK1";
   const Refusal refusals[] = {
-      {"a magic with a trailing blank", WithLine(single, 0, magic + " "), {}},
-      {"another magic", WithLine(single, 0, "QZK__949F5CA5_5E30_11D4_9913_008048B6AF27__QZK2"), {}},
-      {"an empty file", "", {}},
-      {"system mode 2", WithLine(single, 1, "2"), {}},
-      {"a single panel file with two panels", WithLine(single, 2, "2"), {}},
-      {"a single panel file without panel", WithLine(single, 2, "0"), {}},
-      {"a multi-panel count that differs from the port table", WithLine(multi, 8, "3"), {}},
-      {"a port model of 6", WithLine(multi, 2, "6"), {}},
-      {"a selected port of 6", WithLine(multi, 7, "6"), {}},
-      {"a panel model of 0", WithLine(single, 3, "0"), {}},
-      {"a panel model of 6", WithLine(single, 3, "6"), {}},
-      {"a panel on port 2 of a single panel system", WithLine(single, 4, "2"), {}},
-      {"a panel whose model the port table does not give", WithLine(multi, 9, "1"), {}},
-      {"a panel on an unconfigured port", WithLine(multi, 10, "2"), {}},
-      {"a message count above 256", WithLine(single, 7, "257"), {}},
-      {"a negative message count", WithLine(single, 7, "-1"), {}},
-      {"an attribute count of 1", WithLine(single, 53, "1"), {}},
-      {"an attribute byte of 256", WithLine(single, 56, "256"), {}},
+      {"a magic with a trailing blank", WithLine(single, 0, magic + " "), {}, 1},
+      {"another magic",
+       WithLine(single, 0, "QZK__949F5CA5_5E30_11D4_9913_008048B6AF27__QZK2"),
+       {},
+       1},
+      {"an empty file", "", {}, 1},
+      {"system mode 2", WithLine(single, 1, "2"), {}, 2},
+      {"a single panel file with two panels", WithLine(single, 2, "2"), {}, 3},
+      {"a single panel file without panel", WithLine(single, 2, "0"), {}, 3},
+      {"a multi-panel count that differs from the port table", WithLine(multi, 8, "3"), {}, 9},
+      {"a port model of 6", WithLine(multi, 2, "6"), {}, 3},
+      {"a selected port of 6", WithLine(multi, 7, "6"), {}, 8},
+      {"a panel model of 0", WithLine(single, 3, "0"), {}, 4},
+      {"a panel model of 6", WithLine(single, 3, "6"), {}, 4},
+      {"a panel on port 2 of a single panel system", WithLine(single, 4, "2"), {}, 5},
+      {"a panel whose model the port table does not give", WithLine(multi, 9, "1"), {}, 11},
+      {"a panel on an unconfigured port", WithLine(multi, 10, "2"), {}, 11},
+      {"a message count above 256", WithLine(single, 7, "257"), {}, 8},
+      {"a negative message count", WithLine(single, 7, "-1"), {}, 8},
+      {"an attribute count of 1", WithLine(single, 53, "1"), {}, 54},
+      {"an attribute byte of 256", WithLine(single, 56, "256"), {}, 57},
       {"data type 4 in the LED word",
        WithLine(single, 27, "4"),
        {"Error Z006: Unknown value type (4) encountered while loading project. Known values are "
-        "0(BCD) and 1 (Binary)"}},
+        "0(BCD) and 1 (Binary)"},
+       28},
       {"data type -3 in a line register",
        WithLine(single, 33, "-3"),
        {"Error Z006: Unknown value type (-3) encountered while loading project. Known values are "
-        "0(BCD) and 1 (Binary)"}},
+        "0(BCD) and 1 (Binary)"},
+       34},
       {"access type 3 in data item 1",
        WithLine("data-item.ovx", 21, "3"),
-       {"Error T007: Unknown access type specified for PLC Address."}},
+       {"Error T007: Unknown access type specified for PLC Address."},
+       22},
       {"a PLC no installed driver serves",
        WithLine(single, 54, "9"),
        {"Error P007: PLC dll for this PLC (Manufacturer ID : 9, Model ID : 4)\nnot found in this "
-        "system"}},
+        "system"},
+       55},
   };
   for (const Refusal& refusal : refusals) {
     ExpectRefused(refusal);

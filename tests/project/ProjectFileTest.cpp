@@ -119,6 +119,23 @@ TEST(ProjectFile, MultiPanelSetPointModel3AndDataItemFilesHoldTheirValues) {
   EXPECT_TRUE(ui.Calls().empty());
 }
 
+TEST(ProjectFile, ASelectedPortOfZeroIsKeptAsRead) {
+  std::vector<std::string> lines = SplitLines(ReadText(GoldenFile("multi-panel.ovx")));
+  lines.at(7) = "0\n";  // F3: the selected port after the five port models
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+  }
+  const fs::path file = MakeTempDir("selected-zero") / "zero.ovx";
+  WriteText(file, text);
+  ScriptedUserInterface ui;
+  TOvProject project;
+  ASSERT_TRUE(LoadProjectFile(file, project, ui, FixedLookup()));
+  EXPECT_EQ(project.portTable.selectedPort, 0);
+  EXPECT_EQ(project.SelectedPanel(), nullptr);
+  EXPECT_EQ(ProjectFileText(project), text);
+}
+
 TEST(ProjectFile, PreviousVersionLoadsWithDefaultFlagsAndSavesCurrent) {
   ScriptedUserInterface ui;
   ui.QueueAnswer(Answer::No);
@@ -244,6 +261,23 @@ TEST(ProjectFile, ExportWritesTheSelectedPanelAsASinglePanelProject) {
   const std::string text = ReadText(out);
   EXPECT_EQ(text.substr(0, kCurrentMagic.size() + 9),
             std::string(kCurrentMagic) + "\n0\n1\n2\n1\n");
+
+  // What the model does not use is dropped, as by a copy of the project.
+  TOvPanel& selected = *project.SelectedPanel();
+  selected.lineRegisters[2].addressText = "N7:33";
+  selected.annunciatorWord.addressText = "B3:44";
+  selected.passwordRegister.addressText = "N7:55";
+  selected.localPassword = 1234;
+  ASSERT_FALSE(selected.messages.empty());
+  selected.messages[0].item1.passwordProtected = true;
+  ASSERT_TRUE(ExportPanelFile(project, out, ui));
+  TOvProject dropped;
+  ASSERT_TRUE(LoadProjectFile(out, dropped, ui, FixedLookup()));
+  const TOvPanel& written = dropped.panels[0];
+  EXPECT_EQ(ReadText(out).find("N7:33"), std::string::npos);
+  EXPECT_EQ(ReadText(out).find("N7:55"), std::string::npos);
+  EXPECT_EQ(written.localPassword, 0u);
+  EXPECT_FALSE(written.messages[0].item1.passwordProtected);
 
   // No panel on the selected port: nothing is written.
   project.portTable.selectedPort = 2;

@@ -1,3 +1,4 @@
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -55,18 +56,47 @@ TEST(BuildTagTable, MessagesFirstThenSystemAddressesWithoutDeduplication) {
   EXPECT_EQ(table[0].MapString()[2], 3);
 }
 
-TEST(BuildTagTable, EmptyPasswordRegisterIsNotOffered) {
-  TOvProject project = MakeProject(kModelOv200P);
-  TOvPanel& panel = project.panels[0];
-  SetAddress(panel.lineRegisters[0], "line1");
-  panel.passwordRegister.tagIndex = 7;
-  TOvTagTable table;
-  panel.BuildTagTable(table);
-  EXPECT_EQ(table.size(), 1u);
-  // Offered addresses without text are marked; the password register is
-  // not offered at all.
-  EXPECT_EQ(panel.lineRegisters[1].tagIndex, kNoTagIndex);
-  EXPECT_EQ(panel.passwordRegister.tagIndex, 7);
+TEST(BuildTagTable, AddressesLeftOutLoseTheIndexOfAnEarlierWrite) {
+  // Each address holds the index an earlier write or read gave it; the
+  // table leaves it out (no text, or a place the model does not use), so
+  // it must go out as "no address".
+  struct Case {
+    const char* what;
+    int32_t model;
+    std::function<TOvTag&(TOvPanel&)> tag;
+  };
+  const Case cases[] = {
+      {"empty password register", kModelOv200P,
+       [](TOvPanel& p) -> TOvTag& { return p.passwordRegister; }},
+      {"line register 3 of a two-line model", kModelOv200,
+       [](TOvPanel& p) -> TOvTag& { return p.lineRegisters[2]; }},
+      {"annunciator word of model 1", kModelOv200,
+       [](TOvPanel& p) -> TOvTag& { return p.annunciatorWord; }},
+      {"LED word of the set point model", kModelOvSP,
+       [](TOvPanel& p) -> TOvTag& { return p.keysLeds.ledWord; }},
+      {"data item 1 without its marker", kModelOv200,
+       [](TOvPanel& p) -> TOvTag& { return p.messages[0].item1; }},
+      {"a fixed decimal point's register", kModelOv200,
+       [](TOvPanel& p) -> TOvTag& { return p.messages[0].item1.decimalPointRegister; }},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.what);
+    TOvProject project = MakeProject(test.model);
+    TOvPanel& panel = project.panels[0];
+    SetAddress(panel.lineRegisters[0], "line1");
+    TOvMessage& message = panel.AddMessage(TOvMessage());
+    message.text = WithMarkers("only 2");
+    SetAddress(message.item1, "N7:9");
+    SetAddress(message.item1.decimalPointRegister, "N7:8");
+    TOvTag& tag = test.tag(panel);
+    if (&tag != &panel.passwordRegister) {
+      SetAddress(tag, "in use elsewhere");
+    }
+    tag.tagIndex = 7;
+    TOvTagTable table;
+    panel.BuildTagTable(table);
+    EXPECT_EQ(tag.tagIndex, kNoTagIndex);
+  }
 }
 
 TEST(BuildTagTable, SetPointPanelOffersItemOneAndLineOneOnly) {

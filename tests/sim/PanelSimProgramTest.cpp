@@ -198,7 +198,7 @@ TEST(PanelSimProgram, TheStateSurvivesARestartAndDumps) {
     PortLink link(sim, 9600);
     TOvReadMsgCmd start(1, 0);
     ASSERT_NE(As<TOvMsgResp>(link->Transact(start)), nullptr);
-    TOvReadMsgCmd first(0, 0);
+    TOvReadMsgCmd first(0, 7);  // request 7 asks for message 7
     const auto reply = link->Transact(first);
     ASSERT_NE(As<TOvMsgResp>(reply), nullptr);
     EXPECT_EQ(As<TOvMsgResp>(reply)->Record(), message);

@@ -1,6 +1,8 @@
 // A simulated panel through the program's own link: the status it reports,
 // every record written and read back byte for byte, clear memory, and the
 // refusals of the block protocol.
+#include <map>
+
 #include <gtest/gtest.h>
 
 #include "link/AttributeReplies.h"
@@ -70,8 +72,8 @@ TEST(SimulatedPanel, ReportsTheDriverItLastReceived) {
   EXPECT_EQ(As<TOvStatusIdResp>(cleared)->DriverRevision(), 0);
 }
 
-// Reads every message as the program does: the start form, then requests
-// until the empty numbers come.
+// Reads every message as the program does: the start form, then request i
+// with i as its sequence byte.
 std::vector<Bytes> ReadAllMessages(SimLink& link, size_t requests) {
   std::vector<Bytes> records;
   TOvReadMsgCmd start(1, 0);
@@ -89,30 +91,35 @@ std::vector<Bytes> ReadAllMessages(SimLink& link, size_t requests) {
   return records;
 }
 
-TEST(SimulatedPanel, MessagesComeBackInNumberOrderTwoBytesLater) {
+TEST(SimulatedPanel, EachReadRequestGetsTheMessageItsSequenceByteNames) {
   auto simulator = MakePanelSimulator({.model = 3});
   SimLink link(*simulator, kPanelRate);
   const Bytes seven = TextRecord(7, "T=\x83\x84\x84", 2, 0xFFFF, 0xFFFF, 0x12);
   const Bytes three = TextRecord(3, "Pressure", 1);
   const Bytes blank = BlankRecord(5, 43);
+  const Bytes last = TextRecord(256, "Main menu");
   const Bytes system = TextRecord(257, "READ ONLY VALUE");
-  for (const Bytes* record : {&seven, &three, &blank, &system}) {
+  for (const Bytes* record : {&seven, &three, &blank, &last, &system}) {
     ASSERT_EQ(link.Acknowledge(0xB5, *record), 0);
   }
-  const std::vector<Bytes> read = ReadAllMessages(link, 5);
-  ASSERT_EQ(read.size(), 5u);
-  // The reply's record (from frame offset 7) is exactly what was written.
-  EXPECT_EQ(read[0], three);
-  EXPECT_EQ(read[1], blank);
-  EXPECT_EQ(read[2], seven);
-  // Past the last message, and never the system messages: empty numbers.
-  for (size_t i : {3, 4}) {
-    EXPECT_EQ(read[i][2], 0xFF);
-    EXPECT_EQ(read[i].size(), 43u);
+  // The program's 257 requests: request 256 goes out as 0 after 255.
+  const std::vector<Bytes> read = ReadAllMessages(link, 257);
+  ASSERT_EQ(read.size(), 257u);
+  const std::map<size_t, const Bytes*> stored = {
+      {3, &three}, {5, &blank}, {7, &seven}, {256, &last}};
+  for (size_t i = 0; i < read.size(); ++i) {
+    SCOPED_TRACE(i);
+    if (const auto found = stored.find(i); found != stored.end()) {
+      // The reply's record (from frame offset 7) is exactly what was written.
+      EXPECT_EQ(read[i], *found->second);
+    } else {
+      // Nothing there, and never a system message: an empty number.
+      EXPECT_EQ(read[i][2], 0xFF);
+      EXPECT_EQ(read[i].size(), 43u);
+    }
   }
-  TOvReadMsgCmd once(0, 9);
-  const auto reply = link.Send(once);
-  EXPECT_FALSE(As<TOvMsgResp>(reply)->HasMessage());
+  TOvReadMsgCmd past(0, 1);  // after 256: 257, a system message
+  EXPECT_FALSE(As<TOvMsgResp>(link.Send(past))->HasMessage());
   EXPECT_TRUE(simulator->Panel().Memory().messages.contains(257));
 }
 
@@ -124,11 +131,13 @@ TEST(SimulatedPanel, SetPointEntriesUseTheirOwnRecord) {
   ASSERT_EQ(link.Acknowledge(0xB5, entry), 0);
   // A text panel's record is the wrong length for the set point panel.
   EXPECT_EQ(link.Acknowledge(0xB5, TextRecord(2, "Text")), 8);
-  const std::vector<Bytes> read = ReadAllMessages(link, 2);
-  ASSERT_EQ(read.size(), 2u);
-  EXPECT_EQ(read[0], entry);
-  EXPECT_EQ(read[1].size(), 35u);
-  EXPECT_EQ(read[1][2], 0xFF);
+  const std::vector<Bytes> read = ReadAllMessages(link, 3);
+  ASSERT_EQ(read.size(), 3u);
+  EXPECT_EQ(read[1], entry);
+  for (size_t empty : {0, 2}) {
+    EXPECT_EQ(read[empty].size(), 35u);
+    EXPECT_EQ(read[empty][2], 0xFF);
+  }
 }
 
 TEST(SimulatedPanel, RefusesMessageNumbersOutsideItsMemory) {
@@ -334,10 +343,10 @@ TEST(SimulatedPanel, ARetriedCommandIsNotCarriedOutTwice) {
   ASSERT_EQ(link.Acknowledge(0xB5, TextRecord(1, "One")), 0);
   ASSERT_EQ(link.Acknowledge(0xB5, TextRecord(2, "Two")), 0);
   const int before = simulator->CommandCount();
-  simulator->SetFaults({.dropReplyTo = {before + 2}});
-  const std::vector<Bytes> read = ReadAllMessages(link, 2);
-  EXPECT_EQ(read.at(0), TextRecord(1, "One"));
-  EXPECT_EQ(read.at(1), TextRecord(2, "Two"));
+  simulator->SetFaults({.dropReplyTo = {before + 3}});  // the request for message 1
+  const std::vector<Bytes> read = ReadAllMessages(link, 3);
+  EXPECT_EQ(read.at(1), TextRecord(1, "One"));
+  EXPECT_EQ(read.at(2), TextRecord(2, "Two"));
 }
 
 }  // namespace

@@ -18,6 +18,16 @@ namespace orvane::testing {
 namespace {
 
 const std::string kCom = "ERROR On COM Port. ";
+const std::string kRefused =
+    "The project cannot be written: 1 problem found, nothing was sent to the panel.\n";
+const std::string kBrisko = "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) - Rev C";
+
+// A line with nothing on it.
+class SilentDevice : public sim::SimulatedDevice {
+ public:
+  std::optional<sim::Bytes> Answer(std::span<const uint8_t>) override { return std::nullopt; }
+  int DefaultBaudRate() const override { return 9600; }
+};
 
 class FailureTest : public TransferTest {
  protected:
@@ -69,24 +79,39 @@ TEST_F(FailureTest, WriteFailuresAndRetries) {
        {"No such file or directory"},
        {},
        0},
+      // What a write can know is wrong is found before anything is sent.
       {"driver file corrupted",
        [this](TOvProject&) { WriteText(DriverDir() / "BriskoPanel.plx", ":10zz\n"); },
        {kCom + "Error Z003: The file may be corrupted"},
        {},
-       0x0B},
-      {"a data item wider than its codes",
+       0},
+      {"a data item with more digits than its data type has",
        [](TOvProject& project) {
          project.panels[0].messages[0].text = "Speed " + std::string(6, kItem1Marker);
        },
-       {kCom + "Maximum 5  \"DATA SET 1\" can be defined with selected data type"},
+       {kCom + kRefused + "Port 1, message 3, data item 1: Maximum 5  \"DATA SET 1\" can be " +
+        "defined with selected data type"},
        {},
-       0x0B},
+       0},
       {"an attribute block too long for a frame",
        [](TOvProject& project) { project.plc.attributeBytes.resize(32 + 300); },
        {kCom + "Error in building the PLC attributes: the PLC communication attribute block of "
                "300 bytes is too long to send"},
        {},
-       0xBA},
+       0},
+      {"an address, a text and the driver image at once",
+       [this](TOvProject& project) {
+         TOvMessage& message = project.panels[0].messages[3];
+         message.item1.addressText = "X9:9";  // refused when the project was opened
+         message.text += " and far too long";
+         std::filesystem::remove(DriverDir() / "BriskoPanel.plx");
+       },
+       {kCom + "The project cannot be written: 3 problems found, nothing was sent to the panel." +
+        "\nPort 1, local message 255, text: 31 characters, where the Ov200/Ov200V shows 20" +
+        "\nPort 1, local message 255, data item 1 address: \"X9:9\" is not an address " + kBrisko +
+        " accepts\n" + (DriverDir() / "BriskoPanel.plx").string() + ": No such file or directory"},
+       {},
+       0},
       {"another panel model",
        [this](TOvProject&) { UsePanel(kModelOv200L); },
        {kCom + "Error C001: The panel connected to the PC is different from the configured one"},
@@ -137,6 +162,68 @@ TEST_F(FailureTest, WriteFailuresAndRetries) {
             std::vector<std::string>{"Error C004: Error in setting communication attributes"});
 }
 
+TEST_F(FailureTest, ErrorsSayWhatTheyMeanHere) {
+  const std::string incomplete =
+      "The panel was cleared for this write and now holds an incomplete program: write the "
+      "project again before the panel is used.";
+  struct Case {
+    const char* name;
+    std::function<TransferRun()> run;
+    std::string details;
+  };
+  const std::vector<Case> cases = {
+      {"a single panel project on a multiplexer",
+       [this] {
+         UseMultiplexer({{1, kModelOv200}});
+         TOvProject project = FullProject(kModelOv200);
+         return Write(project);
+       },
+       "Nothing answered on COM1 (/dev/ttyS0) at 9600 baud. A multiplexer answers at 38400 "
+       "baud: the project is a single panel system. Make it a multi-panel system, or connect "
+       "the panel to the PC directly."},
+      {"a multi-panel project on a panel",
+       [this] {
+         UsePanel(kModelOv400);
+         TOvProject project = NewMultiPanelProject({{2, kModelOv200}});
+         return Write(project);
+       },
+       "Nothing answered on COM1 (/dev/ttyS0) at 38400 baud. A panel (Ov400) answers at 9600 "
+       "baud: the project is a multi-panel system. Connect the multiplexer, or make the project "
+       "a single panel system."},
+      {"nothing on the line",
+       [this] {
+         UseDevice(std::make_unique<SilentDevice>());
+         TOvProject project = FullProject(kModelOv200);
+         return Write(project);
+       },
+       "Nothing answered on COM1 (/dev/ttyS0) at 9600 baud. Nothing answers at 38400 baud "
+       "either. Check the cable, the port, and that the device is powered and in setup mode."},
+      {"nothing to read from",
+       [this] {
+         UseDevice(std::make_unique<SilentDevice>());
+         TOvProject read;
+         return Read(read);
+       },
+       "Nothing answered on COM1 (/dev/ttyS0): no panel at 9600 baud and no multiplexer at "
+       "38400 baud. Check the cable, the port, and that the device is powered and in setup "
+       "mode."},
+      {"the line goes silent after the clear",
+       [this] {
+         UsePanel(kModelOv200);
+         Sim().SetFaults({.stopAfter = 5});
+         TOvProject project = FullProject(kModelOv200);
+         return Write(project);
+       },
+       incomplete},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    const TransferRun run = test.run();
+    EXPECT_EQ(run.Errors(), std::vector<std::string>{kCom + kTimeoutText});
+    EXPECT_EQ(run.ErrorDetails(), std::vector<std::string>{test.details});
+  }
+}
+
 TEST_F(FailureTest, ReadFailures) {
   const auto entries = [](uint16_t count, uint8_t typeCode) {
     Bytes stream = {static_cast<uint8_t>(count >> 8), static_cast<uint8_t>(count), 7};
@@ -169,6 +256,12 @@ TEST_F(FailureTest, ReadFailures) {
        },
        {kCom + "Error P007: PLC dll for this PLC (Manufacturer ID : 9, Model ID : 1)\nnot found "
                "in this system"},
+       {}},
+      {"a refusal in place of the PLC attributes",
+       [&] {
+         Sim().SetFaults({.refuse = {{0xBB, 13}}});
+       },
+       {kCom + "Unknown Error"},
        {}},
       {"a panel of no known type",
        [&] {
@@ -208,17 +301,26 @@ TEST_F(FailureTest, CancelledWriteLeavesAClearedPanel) {
     return
         [n, count = 0](const TransferJobState& s) mutable { return s.stage == 11 && ++count == n; };
   };
+  const std::vector<int> system = {257, 258, 259, 260, 261, 262, 263};
   const std::vector<int> all = {3, 4, 5, 6, 7, 8, 9, 257, 258, 259, 260, 261, 262, 263};
   struct Case {
     const char* name;
     std::function<bool(const TransferJobState&)> when;
-    std::vector<int> messages;  // the message numbers written before the cancel
+    std::vector<int> messages;  // the message numbers written, before and after the cancel
     std::vector<int> tagPhases;
     std::vector<int> driverPhases;
+    std::vector<int> kept = {};  // the message numbers the panel holds afterwards
   };
   const std::vector<Case> cases = {
       {"before a blank message", messagePost(1), {3}, {}, {}},
-      {"before a message", messagePost(3), {3, 4, 5, 6, 7, 8}, {}, {}},
+      // The message loop's cancel clears the panel, and the system messages
+      // still follow.
+      {"before a message",
+       messagePost(3),
+       {3, 4, 5, 6, 7, 8, 257, 258, 259, 260, 261, 262, 263},
+       {},
+       {},
+       system},
       {"before a map data block", stage(7), all, {1}, {}},
       {"before the map data end block",
        [](const TransferJobState& s) { return s.text.starts_with("DownLoading the tag...."); },
@@ -244,8 +346,12 @@ TEST_F(FailureTest, CancelledWriteLeavesAClearedPanel) {
     EXPECT_EQ(messages, test.messages);
     EXPECT_EQ(Phases(0xB7), test.tagPhases);
     EXPECT_EQ(Phases(0xBA), test.driverPhases);
-    EXPECT_TRUE(Sim().Panel().Memory().IsEmpty());
-    EXPECT_EQ(Logged("<-").back()[4], 0x0B);
+    std::vector<int> kept;
+    for (const auto& [number, record] : Sim().Panel().Memory().messages) {
+      kept.push_back(number);
+    }
+    EXPECT_EQ(kept, test.kept);
+    EXPECT_EQ(Logged("<-").back()[4], test.kept.empty() ? 0x0B : 0xB5);
   }
   // Cancelled before the status check: nothing reaches the panel.
   UsePanel(kModelOv200);
@@ -358,6 +464,13 @@ TEST_F(FailureTest, ClearAllPanelsGoesOnPastSilentPorts) {
     expected.push_back("ERROR On Port " + std::to_string(port) + ". " + kTimeoutText);
   }
   EXPECT_EQ(run.Errors(), expected);
+  using Result = TOvProjectHelper::PortClearResult;
+  EXPECT_EQ(helper.ClearResults(), (std::vector<Result>{{0, true, ""},
+                                                        {1, false, expected[0]},
+                                                        {2, false, expected[1]},
+                                                        {3, false, expected[2]},
+                                                        {4, true, ""},
+                                                        {5, false, expected[3]}}));
   EXPECT_TRUE(Sim().Multiplexer().Panel(4)->Memory().IsEmpty());
   EXPECT_EQ(helper.CurrentPort(), 0);
 }

@@ -31,6 +31,20 @@ TEST_F(FirmwareTest, PanelImageOf120Bytes) {
   EXPECT_FALSE(Sim().Panel().InLoader());
 }
 
+TEST_F(FirmwareTest, AnUpgradeRefusedByTheLoaderCanBeRepeated) {
+  UsePanel(kModelOv200);
+  TOvProject project = NewProject(kModelOv200);
+  const auto wrong = ImageFile(sim::MakePanelFirmwareHeader(4, 'C', 1), 120);
+  EXPECT_EQ(Run(operations::kPanelFirmware, &project, wrong.string()).Errors(),
+            std::vector<std::string>{"ERROR On COM Port. Error C016: The firmware being loaded "
+                                     "into the panel does not match the panel type"});
+  const auto right = ImageFile(sim::MakePanelFirmwareHeader(1, 'C', 3), 120);
+  const TransferRun run = Run(operations::kPanelFirmware, &project, right.string());
+  EXPECT_TRUE(run.finished);
+  EXPECT_TRUE(run.Errors().empty());
+  EXPECT_EQ(Sim().Panel().Firmware().number, 3);
+}
+
 TEST_F(FirmwareTest, MultiplexerImageOf101Bytes) {
   UseMultiplexer({});
   SetBaudRateSetting(kSinglePanelBaudRate);

@@ -64,14 +64,24 @@ Blocks Fields(const std::vector<Bytes>& frames, size_t offset, size_t count) {
   return fields;
 }
 
-std::vector<std::string> TransferRun::Errors() const {
-  std::vector<std::string> errors;
+// One field of every error notification.
+template <typename Field>
+std::vector<std::string> ErrorField(const std::vector<TransferNotification>& notes, Field field) {
+  std::vector<std::string> values;
   for (const TransferNotification& note : notes) {
     if (note.notice == TransferNotice::Error) {
-      errors.push_back(note.state.text);
+      values.push_back(field(note.state));
     }
   }
-  return errors;
+  return values;
+}
+
+std::vector<std::string> TransferRun::Errors() const {
+  return ErrorField(notes, [](const TransferJobState& s) { return s.text; });
+}
+
+std::vector<std::string> TransferRun::ErrorDetails() const {
+  return ErrorField(notes, [](const TransferJobState& s) { return s.details; });
 }
 
 std::vector<int32_t> TransferRun::Stages() const {
@@ -82,6 +92,10 @@ std::vector<int32_t> TransferRun::Stages() const {
 
 std::vector<std::string> TransferRun::Texts() const {
   return ProgressValues(notes, [](const auto& s) { return s.text; });
+}
+
+std::vector<int32_t> TransferRun::Percents() const {
+  return ProgressValues(notes, [](const auto& s) { return s.percent; });
 }
 
 bool TransferRun::HasStage(int32_t stage) const {

@@ -59,10 +59,13 @@ struct TransferRun {
   bool finished = false;
 
   std::vector<std::string> Errors() const;
+  /// The details of the errors, in the same order.
+  std::vector<std::string> ErrorDetails() const;
   /// Stages and texts of the progress notifications, repeats (and stage 0)
   /// left out.
   std::vector<int32_t> Stages() const;
   std::vector<std::string> Texts() const;
+  std::vector<int32_t> Percents() const;
   bool HasStage(int32_t stage) const;
 };
 

@@ -68,5 +68,20 @@ TEST_F(WorkerTest, CancelWaitsForTheEndAndAnErrorLeavesTheJobReadyToRunAgain) {
   EXPECT_EQ(job.Stage(), stages::kWriteFinished);
 }
 
+TEST_F(WorkerTest, ACancelCountsOnlyWhileTheOperationRuns) {
+  // A cancel that comes once the operation has ended (the owner's Cancel
+  // racing the worker's end) leaves the job's flag clear.
+  TransferJob job(/*operation=*/99, nullptr);
+  job.RequestCancel();  // before: nothing runs yet
+  EXPECT_FALSE(job.IsCancelled());
+  RunTransferOperation(job, TransferServices{ui_, clock_, &catalog_});
+  job.RequestCancel();  // after the end
+  EXPECT_FALSE(job.IsCancelled());
+  job.BeginOperation();
+  job.RequestCancel();
+  job.EndOperation();
+  EXPECT_TRUE(job.IsCancelled());  // a cancel of a running operation stays
+}
+
 }  // namespace
 }  // namespace orvane::testing

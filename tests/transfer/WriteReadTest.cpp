@@ -108,6 +108,30 @@ TEST_F(WriteReadTest, APanelWriteAndReadStepByStep) {
   EXPECT_EQ(readBack.notes[readBack.notes.size() - 2].state.percent, 100);
 }
 
+TEST_F(WriteReadTest, ThePercentagesOfASmallWriteAndRead) {
+  // One local message, no addresses, the 100-byte driver, the 47-byte
+  // attribute file. The write reckons 100 + 41 + 287 + 27 + 4 * (7 + 3) + 3
+  // + (47 + 2) = 547 bytes.
+  UsePanel(kModelOv200);
+  TOvProject written = NewProject(kModelOv200);
+  ASSERT_EQ(written.plc.attributeBytes.size(), 47u);
+  TOvPanel& panel = written.panels.front();
+  TOvMessage message(&panel);
+  message.number = 256;
+  message.text = "Welcome";
+  panel.AddMessage(message);
+  panel.firstMessageNumber = 1;  // no PLC messages
+  // 0 before the first message; the seven system messages, 41 bytes each;
+  // the 3-byte tag list; the system attributes; two driver blocks; the PLC
+  // attributes end the panel.
+  const TransferRun write = Write(written);
+  EXPECT_TRUE(write.Errors().empty());
+  EXPECT_EQ(write.Percents(),
+            (std::vector<int32_t>{0, 14, 22, 29, 37, 44, 52, 59, 60, 65, 74, 83, 100}));
+  TOvProject read;
+  EXPECT_EQ(Read(read).Percents(), (std::vector<int32_t>{0, 25, 50, 75, 100}));
+}
+
 TEST_F(WriteReadTest, MultiplexerWithPanelsOnPortsTwoAndFive) {
   UseMultiplexer({{2, kModelOv200}, {5, kModelOv400}});
   TOvProject written = NewMultiPanelProject({{2, kModelOv200}, {5, kModelOv400}});

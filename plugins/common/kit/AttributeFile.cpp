@@ -1,5 +1,10 @@
 #include "plugins/common/kit/AttributeFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -46,14 +51,35 @@ bool WriteAttributeFile(const std::string& path, const std::vector<unsigned char
   if (path.empty()) {
     return false;
   }
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out.is_open()) {
+  // The new file is written beside the old one and renamed over it, so that
+  // a write that fails half-way (a full disk) leaves the old file whole:
+  // the host reads the file back and must never take half a file.
+  std::string name = path + ".XXXXXX";
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) {
     return false;
   }
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return !out.fail();
+  const auto* data = reinterpret_cast<const char*>(bytes.data());
+  size_t left = bytes.size();
+  bool written = ::fchmod(fd, 0644) == 0;
+  while (written && left > 0) {
+    const ssize_t count = ::write(fd, data, left);
+    if (count < 0 && errno == EINTR) {
+      continue;
+    }
+    written = count > 0;
+    if (written) {
+      data += count;
+      left -= static_cast<size_t>(count);
+    }
+  }
+  written = written && ::fsync(fd) == 0;
+  written = ::close(fd) == 0 && written;
+  if (!written || ::rename(name.c_str(), path.c_str()) != 0) {
+    ::unlink(name.c_str());
+    return false;
+  }
+  return true;
 }
 
 AttributeFileRead ReadAttributeFile(const std::string& path, std::vector<unsigned char>& bytes) {

@@ -26,7 +26,9 @@ bool AttributeFileExists(const std::string& path);
 /// True when the file starts with this driver's manufacturer and model code.
 bool AttributeFileMatches(const std::string& path, const DriverIdentity& identity);
 
-/// Replaces the file at path with bytes; false when it cannot be written.
+/// Replaces the file at path with bytes: they are written to a new file
+/// beside it, flushed, and renamed over it, so a failed write leaves the
+/// old file whole. false when it cannot be written.
 bool WriteAttributeFile(const std::string& path, const std::vector<unsigned char>& bytes);
 
 enum class AttributeFileRead { Read, Missing, Unreadable };

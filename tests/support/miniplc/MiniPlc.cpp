@@ -12,7 +12,10 @@
 // LaunchObject stands in for an attribute dialog: with MINIPLC_DIALOG=ok in
 // the environment it replaces a missing or foreign file by the defaults and
 // then changes the last byte (the user changed a setting and pressed OK);
-// otherwise it leaves the file alone (Cancel).
+// MINIPLC_DIALOG=short leaves the file cut after ten bytes and
+// MINIPLC_DIALOG=foreign writes it with another manufacturer code (a dialog
+// that failed half-way or wrote the wrong file); otherwise it leaves the
+// file alone (Cancel).
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
@@ -218,7 +221,7 @@ MINI_EXPORT PlcBool CreateAtrFileWithDefaultAttributes(const char* path) {
 MINI_EXPORT PlcBool LaunchObject(const char* path) {
   ++MiniPlc_LaunchCount;
   const char* dialog = std::getenv("MINIPLC_DIALOG");
-  if (dialog == nullptr || std::strcmp(dialog, "ok") != 0) {
+  if (dialog == nullptr) {
     return 1;
   }
   std::string bytes = ReadFile(path);
@@ -227,6 +230,13 @@ MINI_EXPORT PlcBool LaunchObject(const char* path) {
     bytes.assign(reinterpret_cast<const char*>(kDefaults), sizeof kDefaults);
   }
   bytes.back() = static_cast<char>(bytes.back() + 1);
+  if (std::strcmp(dialog, "short") == 0) {
+    bytes.resize(10);
+  } else if (std::strcmp(dialog, "foreign") == 0) {
+    bytes[0] = static_cast<char>(MINI_MFG + 1);
+  } else if (std::strcmp(dialog, "ok") != 0) {
+    return 1;
+  }
   WriteFile(path, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
   return 1;
 }
