@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -261,6 +262,24 @@ class ShellTest : public QObject {
     QCOMPARE(FieldText(screen, 3), std::string("Ov200P/Ov200PV\nPort3"));
     QVERIFY(Find<QPushButton>(screen, "ctl_1226")->isVisible());
     QCOMPARE(dialogs_->preselections, std::vector<int32_t>{kModelOv200});
+    // The setup editors' buttons can be pressed; the message editor's not
+    // yet. The annunciator's opens its dialog on port 3's panel, and what
+    // it stores marks the document modified.
+    for (const char* id : {"ctl_1226", "ctl_1227", "ctl_1338"}) {
+      QVERIFY2(Find<QPushButton>(screen, id)->isEnabled(), id);
+    }
+    QVERIFY(!Find<QPushButton>(screen, "ctl_1004")->isEnabled());
+    screen->Document().SetModified(false);
+    WhenModal(
+        [](QWidget* dialog) {
+          Find<QLineEdit>(dialog, "ctl_1028")->setText(QStringLiteral("N7:3"));
+          QTest::mouseClick(Find<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        },
+        QStringLiteral("dlg_141"));
+    QTest::mouseClick(Find<QPushButton>(screen, "ctl_1226"), Qt::LeftButton);
+    QCOMPARE(screen->Document().Project().SelectedPanel()->annunciatorWord.addressText,
+             std::string("N7:3"));
+    QVERIFY(screen->Document().IsModified());
 
     // The context menu opens on the current port only.
     QVERIFY(screen->PortMenuFor(1) == nullptr);

@@ -1,12 +1,23 @@
 #include "tests/view/EditorTestSupport.h"
 
-#include <gtest/gtest.h>
+#include <stdexcept>
 
 #include "project/ProjectFile.h"
 #include "tests/support/TestPaths.h"
 #include "view/DocumentBinding.h"
 
 namespace orvane::testing {
+namespace {
+
+// Shared by GoogleTest and Qt Test executables: a step that fails throws,
+// which both report as a failure of the test.
+void Require(bool done, const char* step) {
+  if (!done) {
+    throw std::runtime_error(std::string("editor test world: ") + step + " failed");
+  }
+}
+
+}  // namespace
 
 EditorWorld::EditorWorld(const std::string& name)
     : install_(name), catalog_(install_.Dir() / "dll"), dir_(MakeTempDir(name)) {
@@ -17,8 +28,8 @@ TOvProject EditorWorld::Project(int32_t model, unsigned maker, unsigned driverMo
   TOvProject project;
   AddFirstPanel(project, model);
   const std::optional<size_t> plc = FindPlc(catalog_.Entries(), maker, driverModel);
-  EXPECT_TRUE(plc.has_value());
-  EXPECT_TRUE(BindNewProject(project, catalog_.Entries(), plc.value_or(0), ui_));
+  Require(plc.has_value(), "finding the driver");
+  Require(BindNewProject(project, catalog_.Entries(), *plc, ui_), "binding the project");
   return project;
 }
 
@@ -26,7 +37,7 @@ TOvProject EditorWorld::TagMapProject(int32_t model) {
   TOvProject project = Project(model, kTandemMaker, kTandemModel);
   const std::filesystem::path map = dir_ / "plant.map";
   WriteText(map, "Think & Do map\nversion 1\nTANK,N7,7,5,x\nPUMP,C10,5,10,x\nLEVEL,C11,5,11,x\n");
-  EXPECT_TRUE(project.LoadTagMap(map.string(), ui_));
+  Require(project.LoadTagMap(map.string(), ui_), "loading the tag map");
   project.tagMapInUse = true;
   project.tagMapPath = map.string();
   return project;
@@ -34,13 +45,13 @@ TOvProject EditorWorld::TagMapProject(int32_t model) {
 
 TOvProject EditorWorld::SaveAndReload(TOvProject& project, std::string* text) {
   const std::filesystem::path file = dir_ / ("saved" + std::to_string(++saved_) + ".ovx");
-  EXPECT_TRUE(SaveProjectFile(project, file, ui_));
+  Require(SaveProjectFile(project, file, ui_), "saving");
   if (text != nullptr) {
     *text = ReadText(file);
   }
   TOvProject loaded;
-  EXPECT_TRUE(LoadProjectFile(file, loaded, ui_, CatalogLookup(catalog_)));
-  EXPECT_TRUE(BindOpenedProject(loaded, catalog_.Entries(), ui_));
+  Require(LoadProjectFile(file, loaded, ui_, CatalogLookup(catalog_)), "loading");
+  Require(BindOpenedProject(loaded, catalog_.Entries(), ui_), "binding the loaded project");
   return loaded;
 }
 

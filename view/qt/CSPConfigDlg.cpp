@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +19,7 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/Settings.h"
 #include "project/TOvProject.h"
@@ -113,13 +113,22 @@ CSPConfigDlg::CSPConfigDlg(TOvProject& project, TOvPanel& panel, UserInterface& 
   setWindowTitle(QStringLiteral("Ov-SP Configuration"));
   const TOvTagMap& table = TagMapFor(project, panel);
 
-  QDialogButtonBox* buttons = OkCancelHelp(this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(ControlName(sp::kOk));
-  // OK is pressed, not reached with Enter from a field: Enter in the
-  // number combo selects, in the other fields it does nothing.
-  buttons->button(QDialogButtonBox::Ok)->setAutoDefault(false);
-  buttons->button(QDialogButtonBox::Ok)->setDefault(false);
-  buttons->button(QDialogButtonBox::Help)->setVisible(false);
+  // OK is pressed, never reached with Enter from a field: Enter in the
+  // number combo selects, in the other fields it does nothing. (A button
+  // box would make OK the default button when it shows.)
+  auto* ok = new QPushButton(QStringLiteral("OK"));
+  ok->setObjectName(ControlName(sp::kOk));
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+  cancel->setObjectName(QStringLiteral("cancelButton"));
+  for (QPushButton* button : {ok, cancel}) {
+    button->setAutoDefault(false);
+  }
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildList(), 1);
@@ -127,13 +136,13 @@ CSPConfigDlg::CSPConfigDlg(TOvProject& project, TOvPanel& panel, UserInterface& 
   row->addWidget(BuildEntry(table), 3);
   row->addWidget(BuildPanelFields(table), 2);
   layout->addLayout(row);
-  layout->addWidget(buttons);
+  layout->addLayout(buttons);
 
   ShowEntry(setup_.Shown());
   ShowPanel(setup_.PanelFields());
   RefreshList();
   number_->setFocus();
-  resize(900, 620);
+  resize(1000, 640);
 }
 
 CSPConfigDlg::~CSPConfigDlg() = default;
@@ -149,9 +158,16 @@ QWidget* CSPConfigDlg::BuildList() {
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->verticalHeader()->hide();
   list_->horizontalHeader()->setStretchLastSection(false);
+  // The widths the user left last time; a column without one is as wide
+  // as its title, and never narrower than the usual 100.
   const Settings& settings = AppSettings();
   for (int column = 0; column < sp::kColumnCount; ++column) {
-    list_->setColumnWidth(column, settings.ColumnWidth(sp::kColumnSection, column));
+    const bool stored =
+        settings.UserValue(sp::kColumnSection, "Width " + std::to_string(column)).has_value();
+    const int fitting = std::max(settings::kDefaultColumnWidth,
+                                 list_->horizontalHeader()->sectionSizeHint(column) + 8);
+    list_->setColumnWidth(column,
+                          stored ? settings.ColumnWidth(sp::kColumnSection, column) : fitting);
   }
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -215,6 +231,7 @@ QWidget* CSPConfigDlg::BuildEntry(const TOvTagMap& table) {
   connect(displayMethod_, &QComboBox::currentIndexChanged, this, [this] { UpdateEnabled(); });
   connect(decimalPoint_, &QComboBox::currentIndexChanged, this, [this] { UpdateEnabled(); });
   auto* help = new QPushButton(QStringLiteral("?"));
+  help->setFixedWidth(help->fontMetrics().horizontalAdvance(QStringLiteral("?")) + 24);
   help->setObjectName(ControlName(sp::kAddressHelp));
   help->setToolTip(QStringLiteral("The PLC address format"));
   help->setAutoDefault(false);
