@@ -13,6 +13,18 @@ std::string ToBytes(const QString& text) {
   return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
+void FocusForCorrection(QWidget* field) {
+  field->window()->activateWindow();
+  field->setFocus(Qt::OtherFocusReason);
+  auto* edit = qobject_cast<QLineEdit*>(field);
+  if (auto* combo = qobject_cast<QComboBox*>(field); combo != nullptr && combo->isEditable()) {
+    edit = combo->lineEdit();
+  }
+  if (edit != nullptr) {
+    edit->selectAll();
+  }
+}
+
 CPlcAddressEdit::CPlcAddressEdit(QWidget* parent) : QLineEdit(parent) {
   // Longer than any driver's address text.
   setMaxLength(199);
@@ -33,8 +45,7 @@ void CPlcAddressEdit::SetFieldText(const std::string& text) {
 }
 
 void CPlcAddressEdit::FocusForCorrection() {
-  setFocus(Qt::OtherFocusReason);
-  selectAll();
+  orvane::FocusForCorrection(this);
 }
 
 CTandryCombo::CTandryCombo(const TOvTagMap& table, QWidget* parent) : QComboBox(parent) {
@@ -56,7 +67,7 @@ void CTandryCombo::SetFieldText(const std::string& text) {
 }
 
 void CTandryCombo::FocusForCorrection() {
-  setFocus(Qt::OtherFocusReason);
+  orvane::FocusForCorrection(this);
 }
 
 AddressField* MakeAddressField(AddressFieldKind kind, const TOvTagMap& table, QWidget* parent) {

@@ -20,6 +20,11 @@ QString FromBytes(const std::string& bytes);
 /// Characters beyond 8 bits become '?'.
 std::string ToBytes(const QString& text);
 
+/// Puts the focus on a field the user must correct, with its text selected
+/// (a combo's edit too). Its window is activated first: the message box
+/// that said why may have left no window active.
+void FocusForCorrection(QWidget* field);
+
 /// One address field, whichever widget it is.
 class AddressField {
  public:

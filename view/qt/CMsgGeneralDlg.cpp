@@ -157,8 +157,7 @@ void CMsgGeneralDlg::accept() {
       passwordRegister_->FocusForCorrection();
       break;
     case SystemAddressField::LocalPassword:
-      localPassword_->setFocus(Qt::OtherFocusReason);
-      localPassword_->selectAll();
+      FocusForCorrection(localPassword_);
       break;
     case SystemAddressField::None:
       break;

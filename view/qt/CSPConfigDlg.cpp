@@ -414,16 +414,13 @@ std::optional<size_t> CSPConfigDlg::SelectedRow() const {
 void CSPConfigDlg::Focus(SetPointField field) {
   switch (field) {
     case SetPointField::Number:
-      number_->setFocus(Qt::OtherFocusReason);
-      number_->lineEdit()->selectAll();
+      FocusForCorrection(number_);
       break;
     case SetPointField::Minimum:
-      minimum_->setFocus(Qt::OtherFocusReason);
-      minimum_->selectAll();
+      FocusForCorrection(minimum_);
       break;
     case SetPointField::Maximum:
-      maximum_->setFocus(Qt::OtherFocusReason);
-      maximum_->selectAll();
+      FocusForCorrection(maximum_);
       break;
     case SetPointField::Address:
       address_->FocusForCorrection();
