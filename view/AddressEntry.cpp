@@ -86,11 +86,10 @@ std::string DataTypeText(uint32_t dataType) {
 bool AddressEntry::Enter(const std::string& fieldText, const AddressRule& rule, TOvTag& address) {
   const FieldAddress field = SplitFieldText(fieldText);
   if (field.address.empty()) {
-    // The address alone is cleared, not the options of a data item.
+    // The address alone is cleared, not the options of a data item; the
+    // data type chosen beside the field stays (a bit word's is Binary 16).
     address.TOvTag::Reset();
-    if (rule.bitWord) {
-      address.dataType = kDataTypeBinary16;
-    }
+    address.dataType = rule.bitWord ? kDataTypeBinary16 : rule.dataType;
     return true;
   }
   PlcDriver driver = project_.Driver(&ui_);

@@ -85,7 +85,7 @@ class AddressEntry {
 
   /// Takes fieldText into address by the rule. An empty address is an
   /// unset one: it is accepted without a check and clears the address (its
-  /// options stay). Otherwise the driver checks the text with the rule's
+  /// options stay, and it takes the rule's data type). Otherwise the driver checks the text with the rule's
   /// access and data type; the host refuses bit addresses (Z007) and an
   /// access that does not suit the field (T002). On success address takes
   /// the data type, the parsed form, the tag name and as its text the

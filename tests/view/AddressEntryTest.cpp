@@ -48,8 +48,9 @@ TEST(AddressEntry, TakesWhatTheDriverAcceptsAndRefusesWhatTheFieldCannotHold) {
       {"Q", {kAccessReadOnly, kDataTypeBcd16}, false, "", "I1:0", "", kDataTypeBinary16},
       // A tag name field keeps the map remainder as the text.
       {"TANK\tn7:5", {kAccessReadOnly, kDataTypeBcd16}, true, "", "n7:5", "TANK", kDataTypeBcd16},
-      // Empty: an unset address, cleared; a bit word stays Binary 16.
-      {"", {kAccessReadOnly, kDataTypeBcd32}, true, "", "", "", kDataTypeBcd16},
+      // Empty: an unset address, cleared with the field's data type; a bit
+      // word stays Binary 16.
+      {"", {kAccessReadOnly, kDataTypeBcd32}, true, "", "", "", kDataTypeBcd32},
       {"N7:9", {kAccessReadOnly, kDataTypeBcd16}, true, "", "N7:9", "", kDataTypeBcd16},
       {"PUMP\t", {kAccessReadWrite, kDataTypeBcd16, true}, true, "", "", "", kDataTypeBinary16},
   };

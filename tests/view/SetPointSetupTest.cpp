@@ -115,6 +115,12 @@ TEST_F(SetPointSetupTest, AnEntryIsRefusedWithTheMessageAndTheFieldOfItsFirstFau
   EXPECT_FALSE(readOnly.LimitsEnabled());
   EXPECT_TRUE(setup.Commit(readOnly));
   EXPECT_EQ(setup.Entries()[0].item1.accessType, kAccessReadOnly);
+  // An entry without an address is taken as unset, of the kind chosen.
+  SetPointEntryFields unset = Entry("2", "");
+  unset.dataType = 1;  // BCD/Int 32
+  EXPECT_TRUE(setup.Commit(unset));
+  EXPECT_EQ(setup.Entries()[1].item1.dataType, kDataTypeBcd32);
+  EXPECT_EQ(setup.Cell(1, 2), "BCD/Int 32");
 }
 
 TEST_F(SetPointSetupTest, SelectingANumberLoadsItsEntryAndOffersUnsavedEditsFirst) {
