@@ -23,6 +23,7 @@
 #include "project/TOvProject.h"
 #include "tests/app/GuiTestSupport.h"
 #include "tests/support/PanelSimProcess.h"
+#include "tests/support/QtPictures.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestInstall.h"
@@ -37,15 +38,6 @@ namespace orvane::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-void Picture(QWidget* widget, const char* name) {
-  const char* dir = std::getenv("ORVANE_SCREENSHOT_DIR");
-  if (dir != nullptr && *dir != '\0') {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-    widget->grab().save(QDir(QString::fromUtf8(dir)).filePath(QString::fromUtf8(name) + ".png"));
-  }
-}
 
 template <typename T>
 T* Child(QWidget* parent, const char* name) {
@@ -89,35 +81,6 @@ void AnswerMessageBox(QString* text) {
         QTest::keyClick(box, Qt::Key_Return);
       },
       QStringLiteral("messageBox"));
-}
-
-void TypeIntoFileChooser(const QString& path) {
-  WhenModal(
-      [path](QWidget* dialog) {
-        QPointer<QLineEdit> name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QVERIFY(name != nullptr);
-        QTest::keyClicks(name, path);
-        QPointer<QWidget> chooser = dialog;
-        for (int press = 0; press < 2 && chooser && chooser->isVisible(); ++press) {
-          QWidget* target = QApplication::activePopupWidget();
-          QTest::keyClick(target != nullptr ? target : name.data(), Qt::Key_Return);
-        }
-      },
-      QStringLiteral("fileDialog"));
-}
-
-void PickModelByKeys(int downPresses) {
-  WhenModal(
-      [downPresses](QWidget* dialog) {
-        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("modelList"));
-        QVERIFY(list != nullptr);
-        list->setCurrentRow(0);
-        for (int i = 0; i < downPresses; ++i) {
-          QTest::keyClick(list, Qt::Key_Down);
-        }
-        QTest::keyClick(list, Qt::Key_Return);
-      },
-      QStringLiteral("dlg_102"));
 }
 
 // orvane-cli writes the file to a simulated panel of the model and verifies
@@ -178,7 +141,7 @@ class EditorInputTest : public QObject {
           ChooseByKeys(dialog, "ctl_1044", 2);
           TypeInto(dialog, "ctl_1048", QStringLiteral("N7:10"));
           TypeInto(dialog, "ctl_1050", QStringLiteral("N7:11/2"));
-          Picture(dialog, "editor-buttons-leds");
+          SavePicture(dialog, "editor-buttons-leds");
           AnswerMessageBox(&refusal);
           Click(dialog, "okButton");
           // The dialog takes the focus back once the box has gone.
@@ -198,7 +161,7 @@ class EditorInputTest : public QObject {
     WhenModal(
         [](QWidget* dialog) {
           TypeInto(dialog, "ctl_1028", QStringLiteral("N7:12"));
-          Picture(dialog, "editor-annunciator");
+          SavePicture(dialog, "editor-annunciator");
           QTest::keyClick(Child<QWidget>(dialog, "ctl_1028"), Qt::Key_Return);
         },
         QStringLiteral("dlg_141"));
@@ -213,13 +176,13 @@ class EditorInputTest : public QObject {
           TypeInto(dialog, "localPassword", QStringLiteral("4321"));
           TypeInto(dialog, "passwordRegister", QStringLiteral("N7:22"));
           Click(dialog, "beeper");
-          Picture(dialog, "editor-system-addresses");
+          SavePicture(dialog, "editor-system-addresses");
           Click(dialog, "okButton");
         },
         QStringLiteral("dlg_150"));
     Click(screen, "ctl_1338");
     QVERIFY(screen->Document().IsModified());
-    Picture(&frame, "editor-model-3-screen");
+    SavePicture(&frame, "editor-model-3-screen");
     Save(frame);
     QVERIFY(!screen->Document().IsModified());
   }
@@ -259,7 +222,7 @@ class EditorInputTest : public QObject {
           Click(dialog, "ctl_1416");
           TypeInto(dialog, "ctl_1086", QStringLiteral("N7:33"));
           Click(dialog, "ctl_1499");
-          Picture(dialog, "editor-set-point");
+          SavePicture(dialog, "editor-set-point");
           Click(dialog, "ctl_1476");
         },
         QStringLiteral("dlg_148"));

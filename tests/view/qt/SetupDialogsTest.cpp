@@ -21,6 +21,7 @@
 #include <functional>
 
 #include "base/Settings.h"
+#include "tests/support/QtPictures.h"
 #include "tests/view/EditorTestSupport.h"
 #include "view/qt/CAnnunciatorDlg.h"
 #include "view/qt/CLedDlg.h"
@@ -39,14 +40,6 @@ T* Find(QWidget* parent, const QString& name) {
     qWarning("no %s", qPrintable(name));
   }
   return child;
-}
-
-void Picture(QWidget* widget, const char* name) {
-  const char* dir = std::getenv("ORVANE_SCREENSHOT_DIR");
-  if (dir != nullptr && *dir != '\0') {
-    QCoreApplication::processEvents();
-    widget->grab().save(QDir(QString::fromUtf8(dir)).filePath(QString::fromUtf8(name) + ".png"));
-  }
 }
 
 // Shows a dialog modelessly as the active window, so that focus moves as
@@ -109,7 +102,7 @@ class SetupDialogsTest : public QObject {
         QVERIFY2(!Find<QWidget>(&dialog, QString::fromUtf8(name))->isEnabled(), name);
       }
       QVERIFY(Find<QWidget>(&dialog, QStringLiteral("lineTwo"))->isEnabled());
-      Picture(&dialog, "dlg-150-model-1");
+      SavePicture(&dialog, "dlg-150-model-1");
     }
 
     TOvProject three = world_->Project(kModelOv200P);
@@ -123,7 +116,7 @@ class SetupDialogsTest : public QObject {
     SetText(&dialog, QStringLiteral("localPassword"), QStringLiteral("77"));
     SetText(&dialog, QStringLiteral("passwordRegister"), QStringLiteral("I1:0/2"));
     Find<QCheckBox>(&dialog, QStringLiteral("beeper"))->setChecked(false);
-    Picture(&dialog, "dlg-150-model-3");
+    SavePicture(&dialog, "dlg-150-model-3");
 
     // An invalid Line Two keeps the dialog open with the focus there, its
     // text selected; then the password register.
@@ -156,7 +149,7 @@ class SetupDialogsTest : public QObject {
     {
       CPLCLedDlg dialog(project, panel, Ui());
       QVERIFY(ShowActive(dialog));
-      Picture(&dialog, "dlg-143");
+      SavePicture(&dialog, "dlg-143");
       Find<QComboBox>(&dialog, QStringLiteral("ctl_1038"))->setCurrentIndex(kButtonAlternate);
       QCOMPARE(panel.keysLeds.buttonAction[0], kButtonAlternate);  // at once
       QTest::mouseClick(Find<QPushButton>(&dialog, QStringLiteral("cancelButton")), Qt::LeftButton);
@@ -186,7 +179,7 @@ class SetupDialogsTest : public QObject {
     TOvProject project = world_->Project(kModelOv200P);
     CPLCAnnunciatorDlg dialog(project, project.panels[0], Ui());
     QVERIFY(ShowActive(dialog));
-    Picture(&dialog, "dlg-141");
+    SavePicture(&dialog, "dlg-141");
     QCOMPARE(Find<QLabel>(&dialog, QStringLiteral("lamp2State0"))->text(),
              QStringLiteral("\nBIT2 = 0\nBIT3 = 0"));
     QCOMPARE(Find<QLabel>(&dialog, QStringLiteral("lamp2State3"))->text(),
@@ -215,7 +208,7 @@ class SetupDialogsTest : public QObject {
     QCOMPARE(led->currentText(), QStringLiteral("PUMP"));
     button->setCurrentIndex(button->findText(QStringLiteral("TANK")));
     led->setCurrentIndex(0);  // the empty entry clears the address
-    Picture(&dialog, "dlg-251");
+    SavePicture(&dialog, "dlg-251");
     QCOMPARE(PressOk(dialog, Ui()).focus, QString());
     QCOMPARE(project.panels[0].keysLeds.ledWord.addressText, std::string());
     QCOMPARE(project.panels[0].keysLeds.buttonWord.tagName, std::string("TANK"));
@@ -224,16 +217,16 @@ class SetupDialogsTest : public QObject {
     TOvProject general = world_->TagMapProject(kModelOv200P);
     CTNDGeneralDlg generalDialog(general, general.panels[0], Ui());
     QVERIFY(ShowActive(generalDialog));
-    Picture(&generalDialog, "dlg-150-think-and-do");
+    SavePicture(&generalDialog, "dlg-150-think-and-do");
     TOvProject annunciator = world_->TagMapProject(kModelOv200P);
     CTNDAnnunciatorDlg annunciatorDialog(annunciator, annunciator.panels[0], Ui());
     QVERIFY(ShowActive(annunciatorDialog));
-    Picture(&annunciatorDialog, "dlg-248");
+    SavePicture(&annunciatorDialog, "dlg-248");
     TOvProject setPoint = world_->TagMapProject(kModelOvSP);
     CTNDSPConfigDlg setPointDialog(setPoint, setPoint.panels[0], Ui());
     QVERIFY(ShowActive(setPointDialog));
     QVERIFY(Find<QComboBox>(&setPointDialog, QStringLiteral("ctl_1083")) != nullptr);
-    Picture(&setPointDialog, "dlg-254");
+    SavePicture(&setPointDialog, "dlg-254");
   }
 
   void setPointRefusalsKeepTheFocusOnTheirField() {
@@ -296,7 +289,7 @@ class SetupDialogsTest : public QObject {
     Find<QCheckBox>(&dialog, QStringLiteral("ctl_1416"))->setChecked(true);
     QVERIFY(Find<QWidget>(&dialog, QStringLiteral("ctl_1086"))->isEnabled());
     SetText(&dialog, QStringLiteral("ctl_1086"), QStringLiteral("N7:5/5"));
-    Picture(&dialog, "dlg-148");
+    SavePicture(&dialog, "dlg-148");
     QCOMPARE(PressOk(dialog, Ui(), QStringLiteral("ctl_1476")).focus, QStringLiteral("ctl_1086"));
     SetText(&dialog, QStringLiteral("ctl_1086"), QStringLiteral("N7:5"));
     QCOMPARE(PressOk(dialog, Ui(), QStringLiteral("ctl_1476")).focus, QString());
