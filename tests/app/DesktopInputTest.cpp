@@ -20,7 +20,7 @@
 #include "project/ProjectFile.h"
 #include "project/TOvProject.h"
 #include "tests/app/GuiTestSupport.h"
-#include "tests/support/QtPictures.h"
+#include "tests/support/QtTestHelpers.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestInstall.h"
 #include "tests/support/TestPaths.h"

@@ -23,7 +23,7 @@
 #include "project/TOvProject.h"
 #include "tests/app/GuiTestSupport.h"
 #include "tests/support/PanelSimProcess.h"
-#include "tests/support/QtPictures.h"
+#include "tests/support/QtTestHelpers.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestInstall.h"
@@ -39,19 +39,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-template <typename T>
-T* Child(QWidget* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromUtf8(name));
-  if (child == nullptr) {
-    qWarning("no %s", name);
-  }
-  return child;
-}
-
 // Types into a field as the user does: a click into it, everything there
 // selected, the new text typed over it.
 void TypeInto(QWidget* dialog, const char* name, const QString& text) {
-  QWidget* field = Child<QWidget>(dialog, name);
+  QWidget* field = Find<QWidget>(dialog, name);
   if (auto* combo = qobject_cast<QComboBox*>(field); combo != nullptr && combo->isEditable()) {
     field = combo->lineEdit();
   }
@@ -62,7 +53,7 @@ void TypeInto(QWidget* dialog, const char* name, const QString& text) {
 
 // Moves a combo's choice with the arrow keys.
 void ChooseByKeys(QWidget* dialog, const char* name, int downPresses) {
-  auto* combo = Child<QComboBox>(dialog, name);
+  auto* combo = Find<QComboBox>(dialog, name);
   combo->setFocus();
   for (int i = 0; i < downPresses; ++i) {
     QTest::keyClick(combo, Qt::Key_Down);
@@ -70,14 +61,14 @@ void ChooseByKeys(QWidget* dialog, const char* name, int downPresses) {
 }
 
 void Click(QWidget* dialog, const char* name) {
-  QTest::mouseClick(Child<QWidget>(dialog, name), Qt::LeftButton);
+  QTest::mouseClick(Find<QWidget>(dialog, name), Qt::LeftButton);
 }
 
 // The next message box is read and closed with Enter.
 void AnswerMessageBox(QString* text) {
   WhenModal(
       [text](QWidget* box) {
-        *text = Child<QLabel>(box, "text")->text();
+        *text = Find<QLabel>(box, "text")->text();
         QTest::keyClick(box, Qt::Key_Return);
       },
       QStringLiteral("messageBox"));
@@ -145,7 +136,7 @@ class EditorInputTest : public QObject {
           AnswerMessageBox(&refusal);
           Click(dialog, "okButton");
           // The dialog takes the focus back once the box has gone.
-          QWidget* buttonWord = Child<QWidget>(dialog, "ctl_1050");
+          QWidget* buttonWord = Find<QWidget>(dialog, "ctl_1050");
           refusedFocus = dialog->isVisible() && QTest::qWaitFor([buttonWord] {
                            return QApplication::focusWidget() == buttonWord;
                          });
@@ -162,7 +153,7 @@ class EditorInputTest : public QObject {
         [](QWidget* dialog) {
           TypeInto(dialog, "ctl_1028", QStringLiteral("N7:12"));
           SavePicture(dialog, "editor-annunciator");
-          QTest::keyClick(Child<QWidget>(dialog, "ctl_1028"), Qt::Key_Return);
+          QTest::keyClick(Find<QWidget>(dialog, "ctl_1028"), Qt::Key_Return);
         },
         QStringLiteral("dlg_141"));
     Click(screen, "ctl_1226");
@@ -199,7 +190,7 @@ class EditorInputTest : public QObject {
         [&](QWidget* dialog) {
           // Entry 1: typed number, Enter selects, the text has the focus.
           TypeInto(dialog, "ctl_1038", QStringLiteral("1"));
-          QTest::keyClick(Child<QComboBox>(dialog, "ctl_1038")->lineEdit(), Qt::Key_Return);
+          QTest::keyClick(Find<QComboBox>(dialog, "ctl_1038")->lineEdit(), Qt::Key_Return);
           TypeInto(dialog, "ctl_1004", QStringLiteral("TANK LEVEL"));
           TypeInto(dialog, "ctl_1070", QStringLiteral("5000"));
           TypeInto(dialog, "ctl_1083", QStringLiteral("N7:30"));

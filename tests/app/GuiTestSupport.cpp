@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "app/SplashWindow.h"
-#include "tests/support/QtPictures.h"
+#include "tests/support/QtTestHelpers.h"
 
 namespace orvane::testing {
 

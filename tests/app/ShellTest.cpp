@@ -21,6 +21,7 @@
 #include "project/ProjectWriter.h"
 #include "project/TOvProject.h"
 #include "tests/app/GuiTestSupport.h"
+#include "tests/support/QtTestHelpers.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/ScriptedViewDialogs.h"
 #include "tests/support/TestInstall.h"
@@ -33,15 +34,6 @@ namespace orvane::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-template <typename T>
-T* Find(QObject* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromUtf8(name));
-  if (child == nullptr) {
-    qWarning("no %s", name);
-  }
-  return child;
-}
 
 std::string FieldText(ConfigurationScreen* screen, int port) {
   return Find<PortField>(screen, ("portField" + std::to_string(port)).c_str())

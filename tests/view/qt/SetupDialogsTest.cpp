@@ -21,7 +21,7 @@
 #include <functional>
 
 #include "base/Settings.h"
-#include "tests/support/QtPictures.h"
+#include "tests/support/QtTestHelpers.h"
 #include "tests/view/EditorTestSupport.h"
 #include "view/qt/CAnnunciatorDlg.h"
 #include "view/qt/CLedDlg.h"
@@ -32,15 +32,6 @@ namespace orvane::testing {
 namespace {
 
 using Texts = std::vector<std::string>;
-
-template <typename T>
-T* Find(QWidget* parent, const QString& name) {
-  T* child = parent->findChild<T*>(name);
-  if (child == nullptr) {
-    qWarning("no %s", qPrintable(name));
-  }
-  return child;
-}
 
 // Shows a dialog modelessly as the active window, so that focus moves as
 // it would for the user.
