@@ -8,8 +8,13 @@
 #include "plugins/common/df1/Df1Address.h"
 #include "plugins/common/df1/Df1Dialect.h"
 #include "plugins/common/kit/DriverDefinition.h"
+#include "plugins/common/kit/StationPrefix.h"
 
 namespace orvane::df1 {
+
+/// The station prefix of the dialects that have one: 0..31, at most two
+/// characters.
+const plugin::StationRule& StationRule();
 
 class Df1Grammar final : public plugin::AddressGrammar {
  public:

@@ -1,0 +1,66 @@
+#include "plugins/common/kit/DialogSpec.h"
+
+#include <utility>
+
+namespace orvane::plugin {
+
+DialogRow ListRow(const char* name, std::string label, std::vector<Choice> choices, bool enabled) {
+  DialogRow row;
+  row.kind = RowKind::List;
+  row.name = name;
+  row.label = std::move(label);
+  row.choices = std::move(choices);
+  row.enabled = enabled;
+  return row;
+}
+
+DialogRow BaudRateRow(const char* name, std::string label) {
+  DialogRow row;
+  row.kind = RowKind::BaudRate;
+  row.name = name;
+  row.label = std::move(label);
+  return row;
+}
+
+DialogRow NumberRow(const char* name, std::string label, int minimum, int maximum,
+                    std::string hint) {
+  DialogRow row;
+  row.kind = RowKind::Number;
+  row.name = name;
+  row.label = std::move(label);
+  row.minimum = minimum;
+  row.maximum = maximum;
+  row.hint = std::move(hint);
+  return row;
+}
+
+DialogRow NoteRow(const char* name, std::string text) {
+  DialogRow row;
+  row.kind = RowKind::Note;
+  row.name = name;
+  row.label = std::move(text);
+  return row;
+}
+
+DialogRow GroupRow(const char* name, std::string title) {
+  DialogRow row;
+  row.kind = RowKind::Group;
+  row.name = name;
+  row.label = std::move(title);
+  return row;
+}
+
+DialogRow EndGroupRow() {
+  DialogRow row;
+  row.kind = RowKind::EndGroup;
+  return row;
+}
+
+const std::vector<Choice> kNoYes = {{"No", 0}, {"Yes", 1}};
+const std::vector<Choice> kParityNoneOddEven = {{"None", 0}, {"Odd", 1}, {"Even", 2}};
+const std::vector<Choice> kParityNoneEven = {{"None", 0}, {"Even", 2}};
+const std::vector<Choice> kStopBits = {{"One", 0}, {"Two", 1}};
+const std::vector<Choice> kDataBits = {{"Seven", 0}, {"Eight", 1}};
+const std::vector<Choice> kChecksumTypes = {{"BCC", 0}, {"CRC", 1}};
+
+}  // namespace orvane::plugin

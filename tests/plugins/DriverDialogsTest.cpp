@@ -1,0 +1,284 @@
+// The attribute dialogs of the drivers built on the shared layout dialog,
+// driven through LaunchObject as the desktop program drives them, on Qt's
+// offscreen platform: what each shows for its default file, and the bytes
+// OK writes after edits. With ORVANE_DIALOG_SCREENSHOTS set to a folder
+// each dialog is also saved there as a picture, to be looked at.
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "base/SharedLibrary.h"
+#include "corvel/CorvelExports.h"
+#include "plchost/PlcContract.h"
+#include "tests/support/TestPaths.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+struct ListShown {
+  const char* name;
+  QStringList items;
+  QString current;
+  bool enabled = true;
+};
+
+struct TextShown {
+  const char* name;
+  QString text;
+};
+
+/// A list's new index or a field's new text.
+using EditValue = std::variant<int, QString>;
+
+struct DialogCase {
+  const char* driver;
+  int applicationType;
+  QString title;
+  QString revision;
+  std::vector<ListShown> lists;
+  std::vector<TextShown> numbers;
+  std::vector<TextShown> notes;
+  QStringList groups;
+  std::vector<std::pair<const char*, EditValue>> edits;
+  std::vector<std::pair<size_t, unsigned char>> written;  // offset, byte after OK
+};
+
+const QStringList kBaudType2 = {"2400", "4800", "9600", "19200"};
+const QStringList kBaudAll = {"1200", "2400", "4800", "9600", "19200", "38400"};
+const QStringList kNoYes = {"No", "Yes"};
+const QString kModeSwitch =
+    "If the DirectLogic PLC  you are using has a mode switch it\nmust remain in the TERM position.";
+
+std::vector<DialogCase> Cases() {
+  const auto fullDuplex = [](const char* driver, const char* title) {
+    return DialogCase{driver,
+                      2,
+                      title,
+                      "C",
+                      {{"baudRate", kBaudType2, "19200"},
+                       {"parity", {"None", "Even"}, "Even"},
+                       {"stopBits", {"One", "Two"}, "One"},
+                       {"transmit", {"RS 232"}, "RS 232", false},
+                       {"checksumType", {"BCC", "CRC"}, "BCC"}},
+                      {{"timeOutTime", "30"}, {"pollTime", "0"}},
+                      {},
+                      {},
+                      {{"baudRate", 0},
+                       {"parity", 0},
+                       {"stopBits", 1},
+                       {"checksumType", 1},
+                       {"timeOutTime", QString("255")},
+                       {"pollTime", QString("7")}},
+                      {{34, 1}, {35, 0}, {36, 1}, {38, 1}, {39, 255}, {40, 7}}};
+  };
+  return {
+      fullDuplex("Merrow", "Allen Bradley MicroLogix DF1 (Full Duplex)"),
+      fullDuplex("Harlow", "Allen Bradley SLC 500 (Full Duplex)"),
+  };
+}
+
+}  // namespace
+
+class DriverDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void cleanupTestCase();
+
+  void showsTheDefaultFile_data();
+  void showsTheDefaultFile();
+  void okWritesTheEditsAndTheyShowAgain_data();
+  void okWritesTheEditsAndTheyShowAgain();
+
+ private:
+  void AddCaseRows();
+  const DialogCase& CurrentCase();
+  /// Loads the case's driver, writes its default file and sets its type.
+  void Prepare(const DialogCase& c);
+  bool Launch(const std::function<void(QDialog&)>& action);
+
+  template <typename T>
+  static T* Child(QDialog& dialog, const char* name) {
+    T* child = dialog.findChild<T*>(name);
+    if (child == nullptr) {
+      qFatal("no widget %s", name);
+    }
+    return child;
+  }
+  static void Press(QDialog& dialog, QDialogButtonBox::StandardButton button) {
+    Child<QDialogButtonBox>(dialog, "buttons")->button(button)->click();
+  }
+  static QStringList Items(QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) {
+      items << list->itemText(i);
+    }
+    return items;
+  }
+  static int Receive(const char* text, unsigned, unsigned, void* context) {
+    static_cast<DriverDialogsTest*>(context)->messages_ << QString::fromLatin1(text);
+    return CORVEL_IDOK;
+  }
+
+  std::vector<DialogCase> cases_ = Cases();
+  orvane::SharedLibrary corvel_;
+  orvane::SharedLibrary driver_;
+  CorvelSetMessageSinkFn setSink_ = nullptr;
+  std::filesystem::path dir_;
+  std::string path_;
+  Bytes defaults_;
+  QStringList messages_;
+};
+
+void DriverDialogsTest::initTestCase() {
+  QVERIFY(corvel_.Open((orvane::testing::StagedInstallDir() / "libcorvel.so").string()));
+  setSink_ = corvel_.Function<CorvelSetMessageSinkFn>(CORVEL_SYM_SET_MESSAGE_SINK);
+  QVERIFY(setSink_ != nullptr);
+  setSink_(&Receive, this);
+  dir_ = orvane::testing::MakeTempDir("driver-dialogs");
+  path_ = (dir_ / "temp.atr").string();
+}
+
+void DriverDialogsTest::cleanupTestCase() {
+  driver_.Close();
+  setSink_(nullptr, nullptr);
+}
+
+void DriverDialogsTest::AddCaseRows() {
+  QTest::addColumn<int>("index");
+  for (size_t i = 0; i < cases_.size(); ++i) {
+    const DialogCase& c = cases_[i];
+    const std::string name = std::string(c.driver) + " type " + std::to_string(c.applicationType);
+    QTest::newRow(name.c_str()) << static_cast<int>(i);
+  }
+}
+
+const DialogCase& DriverDialogsTest::CurrentCase() {
+  QFETCH(int, index);
+  return cases_[static_cast<size_t>(index)];
+}
+
+void DriverDialogsTest::Prepare(const DialogCase& c) {
+  driver_.Close();
+  const auto path = orvane::testing::StagedInstallDir() / "dll" / (std::string(c.driver) + ".so");
+  QVERIFY2(driver_.Open(path.string()), driver_.Error().c_str());
+  driver_.Function<PlcSetApplicationTypeFn>(PLC_SYM_SET_APP_TYPE)(c.applicationType);
+  QVERIFY(driver_.Function<PlcPathFn>(PLC_SYM_CREATE_DEFAULT_ATR)(path_.c_str()));
+  defaults_ = orvane::testing::ReadBytes(path_);
+  messages_.clear();
+}
+
+bool DriverDialogsTest::Launch(const std::function<void(QDialog&)>& action) {
+  auto poll = std::make_shared<std::function<void()>>();
+  *poll = [action, poll] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) {
+      QTimer::singleShot(0, *poll);
+      return;
+    }
+    action(*dialog);
+    if (dialog->isVisible()) {
+      dialog->reject();
+      QFAIL("the dialog was left open");
+    }
+  };
+  QTimer::singleShot(0, *poll);
+  const bool result = driver_.Function<PlcPathFn>(PLC_SYM_LAUNCH)(path_.c_str()) != 0;
+  *poll = nullptr;
+  return result;
+}
+
+void DriverDialogsTest::showsTheDefaultFile_data() {
+  AddCaseRows();
+}
+
+void DriverDialogsTest::showsTheDefaultFile() {
+  const DialogCase& c = CurrentCase();
+  Prepare(c);
+  QVERIFY(Launch([&c](QDialog& dialog) {
+    QCOMPARE(dialog.windowTitle(), c.title);
+    QCOMPARE(Child<QLabel>(dialog, "revision")->text(), c.revision);
+    for (const ListShown& list : c.lists) {
+      auto* box = Child<QComboBox>(dialog, list.name);
+      QCOMPARE(Items(box), list.items);
+      QCOMPARE(box->currentText(), list.current);
+      QCOMPARE(box->isEnabled(), list.enabled);
+    }
+    for (const TextShown& number : c.numbers) {
+      QCOMPARE(Child<QLineEdit>(dialog, number.name)->text(), number.text);
+    }
+    for (const TextShown& note : c.notes) {
+      QCOMPARE(Child<QLabel>(dialog, note.name)->text(), note.text);
+    }
+    QStringList groups;
+    for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+      groups << group->title();
+    }
+    QCOMPARE(groups, c.groups);
+    if (const char* folder = std::getenv("ORVANE_DIALOG_SCREENSHOTS")) {
+      dialog.adjustSize();
+      dialog.grab().save(QString("%1/%2-type%3.png").arg(folder, c.driver).arg(c.applicationType));
+    }
+    Press(dialog, QDialogButtonBox::Cancel);
+  }));
+  QCOMPARE(orvane::testing::ReadBytes(path_), defaults_);
+  QVERIFY(messages_.isEmpty());
+}
+
+void DriverDialogsTest::okWritesTheEditsAndTheyShowAgain_data() {
+  AddCaseRows();
+}
+
+void DriverDialogsTest::okWritesTheEditsAndTheyShowAgain() {
+  const DialogCase& c = CurrentCase();
+  Prepare(c);
+  QMap<QString, QString> shown;
+  QVERIFY(Launch([&c, &shown](QDialog& dialog) {
+    for (const auto& [name, value] : c.edits) {
+      if (const int* index = std::get_if<int>(&value)) {
+        auto* box = Child<QComboBox>(dialog, name);
+        box->setCurrentIndex(*index);
+        shown[name] = box->currentText();
+      } else {
+        Child<QLineEdit>(dialog, name)->setText(std::get<QString>(value));
+        shown[name] = std::get<QString>(value);
+      }
+    }
+    Press(dialog, QDialogButtonBox::Ok);
+  }));
+  Bytes expected = defaults_;
+  for (const auto& [offset, byte] : c.written) {
+    expected.at(offset) = byte;
+  }
+  QCOMPARE(orvane::testing::ReadBytes(path_), expected);
+  QVERIFY(messages_.isEmpty());
+
+  QVERIFY(Launch([&c, &shown](QDialog& dialog) {
+    for (const auto& [name, value] : c.edits) {
+      if (std::holds_alternative<int>(value)) {
+        QCOMPARE(Child<QComboBox>(dialog, name)->currentText(), shown[name]);
+      } else {
+        QCOMPARE(Child<QLineEdit>(dialog, name)->text(), shown[name]);
+      }
+    }
+    Press(dialog, QDialogButtonBox::Cancel);
+  }));
+}
+
+QTEST_MAIN(DriverDialogsTest)
+#include "DriverDialogsTest.moc"
