@@ -22,6 +22,9 @@ struct ListedDriver {
 // Every staged driver, in file-name order.
 const ListedDriver kListed[] = {
     {"Brisko", "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) - Rev C", 1, 4, 7, "BriskoPanel"},
+    {"Calden", "DirectLogic (Except 330/340) DirectNet - Rev D", 31, 1, 5, "CaldenPanel"},
+    {"Dunmore", "DirectLogic DirectNet 330/340  - Rev C", 31, 4, 6, "DunmorePanel"},
+    {"Fallon", "DirectLogic  Modbus (Koyo addressing) - Rev C", 31, 3, 6, "FallonPanel"},
     {"Harlow", "Allen-Bradley SLC 500 DF1(Full Duplex) - Rev C", 1, 9, 7, "HarlowPanel"},
     {"Merrow", "Allen-Bradley MicroLogix DF1(Full Duplex) - Rev C", 1, 8, 7, "MerrowPanel"},
 };

@@ -82,6 +82,7 @@ void CheckRebuildCase(DriverUnderTest& driver, const RebuildCase& c) {
 bool RoundTrips(DriverUnderTest& driver, const std::string& text, int dataType,
                 std::string* canonical) {
   const size_t length = driver.MapLength();
+  driver.messages.clear();
   PlcAddress record = SentinelRecord();
   if (!driver.Validate(text, record, 0, dataType)) {
     ADD_FAILURE() << text << " refused";

@@ -44,7 +44,8 @@ struct RebuildCase {
 void CheckRebuildCase(DriverUnderTest& driver, const RebuildCase& c);
 
 /// text validates (with dataType) to map; map rebuilds to canonical; and
-/// canonical validates to map again. Returns whether every step held.
+/// canonical validates to map again, all without a message. Returns whether
+/// every step held.
 bool RoundTrips(DriverUnderTest& driver, const std::string& text, int dataType,
                 std::string* canonical = nullptr);
 

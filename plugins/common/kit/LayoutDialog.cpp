@@ -63,8 +63,15 @@ class LayoutDialog final : public AttributeDialogBase {
         edit->setText(QString::number(values_.Get(row.name)));
         return edit;
       }
-      case RowKind::Note:
-        return AddNote(row.name, row.onlyWith38400 && !offers38400_ ? QString() : label);
+      case RowKind::Note: {
+        const bool shown = !row.onlyWith38400 || offers38400_;
+        QLabel* note = AddNote(row.name, shown ? label : QString());
+        if (!shown) {
+          // An empty note keeps no empty line in the form.
+          HideRow(note);
+        }
+        return note;
+      }
       case RowKind::Group:
         BeginGroup(row.name, label);
         return nullptr;
