@@ -27,6 +27,7 @@ const ListedDriver kListed[] = {
     {"Fallon", "DirectLogic  Modbus (Koyo addressing) - Rev C", 31, 3, 6, "FallonPanel"},
     {"Harlow", "Allen-Bradley SLC 500 DF1(Full Duplex) - Rev C", 1, 9, 7, "HarlowPanel"},
     {"Merrow", "Allen-Bradley MicroLogix DF1(Full Duplex) - Rev C", 1, 8, 7, "MerrowPanel"},
+    {"Pellam", "Mitsubishi  Melsec FX - Rev C", 9, 1, 7, "PellamPanel"},
 };
 
 std::string PluginPath(const ListedDriver& driver) {

@@ -148,6 +148,20 @@ std::vector<DialogCase> Cases() {
        {},
        {{"parity", 1}, {"wiring", 2}, {"dataTimeout", QString("1")}},
        {{35, 1}, {36, 2}, {39, 1}}},
+      // The line settings only show, and stay as stored.
+      {"Pellam",
+       2,
+       "Mitsubishi Melsec FX Series",
+       "C",
+       {{"baudRate", kBaudType2, "9600", false},
+        {"parity", parities, "Even", false},
+        {"stopBits", {"One", "Two"}, "One", false},
+        {"dataBits", {"Seven", "Eight"}, "Seven", false}},
+       {{"timeOutTime", "30"}, {"pollTime", "0"}},
+       {},
+       {},
+       {{"parity", 0}, {"timeOutTime", QString("1")}, {"pollTime", QString("255")}},
+       {{43, 1}, {44, 255}}},
       // The baud rate warning shows only while 38400 is offered.
       fallon(2, kBaudType2, ""),
       fallon(1, kBaudAll, dcm),
@@ -315,8 +329,10 @@ void DriverDialogsTest::okWritesTheEditsAndTheyShowAgain() {
     for (const auto& [name, value] : c.edits) {
       if (const int* index = std::get_if<int>(&value)) {
         auto* box = Child<QComboBox>(dialog, name);
+        // A disabled list keeps what is stored, whatever it shows.
+        const QString stored = box->currentText();
         box->setCurrentIndex(*index);
-        shown[name] = box->currentText();
+        shown[name] = box->isEnabled() ? box->currentText() : stored;
       } else {
         Child<QLineEdit>(dialog, name)->setText(std::get<QString>(value));
         shown[name] = std::get<QString>(value);

@@ -3,12 +3,11 @@
 // octal bit: "V2000", "12-X20", "R0/17".
 #include "plugins/common/dlogic/DirectLogicGrammar.h"
 
-#include <cctype>
-#include <cstdio>
 #include <cstring>
 
 #include "plchost/PlcDataTypes.h"
 #include "plugins/common/kit/AcceptedAddress.h"
+#include "plugins/common/kit/AddressText.h"
 #include "plugins/common/kit/MapString.h"
 #include "plugins/common/kit/Refusal.h"
 
@@ -32,12 +31,6 @@ bool Aligned(Alignment alignment, uint32_t address) {
       return true;
   }
   return true;
-}
-
-std::string Octal(uint32_t value, int digits) {
-  char text[16] = {};
-  std::snprintf(text, sizeof text, "%0*o", digits, value);
-  return text;
 }
 
 }  // namespace
@@ -158,11 +151,7 @@ bool DirectLogicGrammar::Validate(CCorvel& corvel, const plugin::AddressRequest&
   }
 
   size_t at = 0;
-  std::string name;
-  while (at < rest.size() && std::isalpha(static_cast<unsigned char>(rest[at])) != 0) {
-    name += static_cast<char>(std::toupper(static_cast<unsigned char>(rest[at])));
-    ++at;
-  }
+  const std::string name = plugin::TakeName(rest, at);
   bool known = false;
   for (const MemoryArea& area : dialect_.areas) {
     known = known || name == area.name;
@@ -263,10 +252,10 @@ bool DirectLogicGrammar::Rebuild(CCorvel& corvel, PlcAddress& address, std::stri
       continue;
     }
     out += named->name;
-    out += Octal(*found, named->digits);
+    out += plugin::OctalText(*found, named->digits);
     if (slashBit && bit != kNoBit) {
       out += '/';
-      out += Octal(bit, 1);
+      out += plugin::OctalText(bit);
     }
     text = out;
     return true;

@@ -14,11 +14,12 @@ DialogRow ListRow(const char* name, std::string label, std::vector<Choice> choic
   return row;
 }
 
-DialogRow BaudRateRow(const char* name, std::string label) {
+DialogRow BaudRateRow(const char* name, std::string label, bool enabled) {
   DialogRow row;
   row.kind = RowKind::BaudRate;
   row.name = name;
   row.label = std::move(label);
+  row.enabled = enabled;
   return row;
 }
 

@@ -32,7 +32,8 @@ struct DialogRow {
   /// The label before the control; a note's or a group's text.
   std::string label;
   std::vector<Choice> choices;  // List
-  /// List: a disabled list shows the stored value and never changes it.
+  /// List, BaudRate: a disabled list shows the stored value and never
+  /// changes it.
   bool enabled = true;
   int minimum = 0;  // Number
   int maximum = 0;
@@ -48,7 +49,8 @@ struct DialogSpec {
 
 DialogRow ListRow(const char* name, std::string label, std::vector<Choice> choices,
                   bool enabled = true);
-DialogRow BaudRateRow(const char* name = "baudRate", std::string label = "Baud Rate");
+DialogRow BaudRateRow(const char* name = "baudRate", std::string label = "Baud Rate",
+                      bool enabled = true);
 DialogRow NumberRow(const char* name, std::string label, int minimum, int maximum,
                     std::string hint);
 DialogRow NoteRow(const char* name, std::string text);

@@ -49,7 +49,7 @@ class LayoutDialog final : public AttributeDialogBase {
         return list;
       }
       case RowKind::BaudRate: {
-        QComboBox* list = AddList(row.name, label);
+        QComboBox* list = AddList(row.name, label, row.enabled);
         QtCombo baud(*list);
         Corvel().InsertAndSelectBaudrateinCombo(baud,
                                                 static_cast<BAUD_ENUM>(values_.Get(row.name)));
@@ -90,7 +90,7 @@ class LayoutDialog final : public AttributeDialogBase {
         if (index >= 0 && static_cast<size_t>(index) < row.choices.size()) {
           values_.Set(row.name, row.choices[static_cast<size_t>(index)].value);
         }
-      } else if (row.kind == RowKind::BaudRate) {
+      } else if (row.kind == RowKind::BaudRate && row.enabled) {
         QtCombo baud(*static_cast<QComboBox*>(controls_[i]));
         values_.Set(row.name, Corvel().GetBaudrateFromCombo(baud));
       } else if (row.kind == RowKind::Number) {
