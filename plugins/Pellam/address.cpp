@@ -21,6 +21,7 @@
 namespace orvane::pellam {
 namespace {
 
+using plugin::ReadQuietly;
 using plugin::Refuse;
 
 constexpr unsigned kExcl = CORVEL_MB_ICON_EXCLAMATION;
@@ -79,15 +80,6 @@ const plugin::StationRule& StationRule() {
       .outOfRange = {"Error T02_1:  Invalid station address", kExcl},
   };
   return rule;
-}
-
-// A number read without a message of the parser's: the driver says what
-// is wrong in its own words.
-bool ReadQuietly(const CCorvel& corvel, const std::string& text, DATA_TYPE notation,
-                 uint16_t& value) {
-  CCorvel quiet = corvel;
-  quiet.SetDisplayMessages(false);
-  return quiet.StringtoValue(text.c_str(), &value, notation, "error_string");
 }
 
 bool IsBit(const Device& device) {

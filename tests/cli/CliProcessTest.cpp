@@ -28,6 +28,7 @@ const ListedDriver kListed[] = {
     {"Harlow", "Allen-Bradley SLC 500 DF1(Full Duplex) - Rev C", 1, 9, 7, "HarlowPanel"},
     {"Merrow", "Allen-Bradley MicroLogix DF1(Full Duplex) - Rev C", 1, 8, 7, "MerrowPanel"},
     {"Pellam", "Mitsubishi  Melsec FX - Rev C", 9, 1, 7, "PellamPanel"},
+    {"Tandry", "Entivity (Think & Do)  Modbus - Rev D", 34, 1, 5, "TandryPanel"},
 };
 
 std::string PluginPath(const ListedDriver& driver) {

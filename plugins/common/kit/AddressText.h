@@ -1,9 +1,12 @@
-// Small pieces of address texts the drivers write back.
+// Small pieces of the address texts drivers read and write.
 #pragma once
 
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <string>
+
+#include "corvel/Corvel.h"
 
 namespace orvane::plugin {
 
@@ -24,6 +27,15 @@ inline std::string TakeName(const std::string& text, size_t& at, bool dots = fal
     ++at;
   }
   return name;
+}
+
+/// A number read without a message of the number parser's, for the rules
+/// whose driver says what is wrong in its own words.
+inline bool ReadQuietly(const CCorvel& corvel, const std::string& text, DATA_TYPE notation,
+                        uint16_t& value) {
+  CCorvel quiet = corvel;
+  quiet.SetDisplayMessages(false);
+  return quiet.StringtoValue(text.c_str(), &value, notation, "error_string");
 }
 
 }  // namespace orvane::plugin

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "plugins/common/kit/Refusal.h"
-#include "plugins/common/kit/StationPrefix.h"
 
 namespace orvane::modbus {
 namespace {
@@ -11,20 +10,6 @@ namespace {
 using plugin::Refuse;
 
 constexpr unsigned kPlain = CORVEL_MB_PLAIN;
-
-const plugin::StationRule& SlaveRule() {
-  static const plugin::StationRule rule{
-      .longest = 3,
-      .notation = DT_UNSIGNED_DECIMAL,
-      .minimum = 0,
-      .maximum = 247,
-      .none = kNoSlave,
-      .badLength = {"Error T02_1:  Invalid station number", kPlain},
-      .notANumber = {},
-      .outOfRange = {"Error T02_1:  Invalid Station Number", kPlain},
-  };
-  return rule;
-}
 
 bool AllDigits(const std::string& text) {
   if (text.empty()) {
@@ -39,6 +24,20 @@ bool AllDigits(const std::string& text) {
 }
 
 }  // namespace
+
+const plugin::StationRule& SlaveRule() {
+  static const plugin::StationRule rule{
+      .longest = 3,
+      .notation = DT_UNSIGNED_DECIMAL,
+      .minimum = 0,
+      .maximum = 247,
+      .none = kNoSlave,
+      .badLength = {"Error T02_1:  Invalid station number", kPlain},
+      .notANumber = {},
+      .outOfRange = {"Error T02_1:  Invalid Station Number", kPlain},
+  };
+  return rule;
+}
 
 bool IsReferenceNumber(unsigned char table, uint32_t number) {
   if (table == kHoldingRegisters) {

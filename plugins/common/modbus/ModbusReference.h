@@ -9,6 +9,7 @@
 #include <string>
 
 #include "corvel/Corvel.h"
+#include "plugins/common/kit/StationPrefix.h"
 
 namespace orvane::modbus {
 
@@ -31,6 +32,10 @@ struct ModbusReference {
   bool hasBit = false;
   unsigned char bit = 0;
 };
+
+/// The slave before the "-": 0..247, at most three characters; 255 (no
+/// slave) without prefix.
+const plugin::StationRule& SlaveRule();
 
 /// Checks a reference text; false after one message.
 bool ReadModbusReference(CCorvel& corvel, const std::string& text, ModbusReference& reference);
