@@ -20,7 +20,6 @@ const dlogic::DirectLogicDialect& Dialect();
 
 /// The 40-byte attribute file (attributes.cpp).
 const plugin::AttributeLayout& Layout();
-std::vector<unsigned char> DefaultAttributeFile(const CCorvel& corvel);
 
 /// The modal "DirectLogic DirectNet (Except 330/340)" dialog (dialog.cpp).
 void RunAttributeDialog(CCorvel& corvel, const std::string& path);

@@ -10,12 +10,7 @@
 namespace orvane::calden {
 namespace {
 
-using dlogic::Alignment;
-using dlogic::AreaKind;
-using dlogic::MemoryArea;
-
-constexpr bool kReadOnly = true;
-constexpr bool kReadWrite = false;
+using namespace dlogic;
 
 // Discrete points, sixteen to the word of their image registers.
 constexpr MemoryArea Points(const char* name, unsigned char type, uint32_t last, bool readOnly,

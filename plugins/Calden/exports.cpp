@@ -5,31 +5,23 @@
 namespace orvane::calden {
 
 const plugin::DriverIdentity& Identity() {
-  static const plugin::DriverIdentity identity = [] {
-    plugin::DriverIdentity id;
-    id.manufacturerCode = 31;
-    id.modelCode = 1;
-    id.protocolCode = 0;
-    id.maker = "DirectLogic";
-    id.model = "(Except 330/340)";
-    id.protocol = "DirectNet";
-    id.revisionSuffix = " - Rev D";
-    id.revision = "D";
-    id.driverImage = "CaldenPanel";
-    id.helpFile = "Ostrum.hlp";
-    id.helpFileOtherTypes = "OstrumX.hlp";
-    id.mainHelpContext = 0x30005;
-    id.dialogHelpContext = 0x30000;
-    id.mapLength = 5;
-    id.bitOffset = 3;
-    id.wordOffset = 1;
-    id.characteristicC = 2;
-    id.typeOffset = 4;
-    id.characteristicE = 0;
-    id.characteristicF = 0;
-    id.characteristicG = 1;
-    return id;
-  }();
+  static const plugin::DriverIdentity identity{
+      .manufacturerCode = 31,
+      .modelCode = 1,
+      .protocolCode = 0,
+      .maker = "DirectLogic",
+      .model = "(Except 330/340)",
+      .protocol = "DirectNet",
+      .revisionSuffix = " - Rev D",
+      .revision = "D",
+      .driverImage = "CaldenPanel",
+      .helpFile = "Ostrum.hlp",
+      .helpFileOtherTypes = "OstrumX.hlp",
+      .mainHelpContext = 0x30005,
+      .dialogHelpContext = 0x30000,
+      // Map length, bit, word, C, type, E, F, G.
+      .map = {5, 3, 1, 2, 4, 0, 0, 1},
+  };
   return identity;
 }
 
@@ -39,8 +31,9 @@ namespace orvane::plugin {
 
 const DriverDefinition& ThisDriver() {
   static const dlogic::DirectLogicGrammar grammar(calden::Dialect());
-  static const DriverDefinition definition{
-      calden::Identity(), grammar, &calden::DefaultAttributeFile, &calden::RunAttributeDialog};
+  static const DriverDefinition definition{calden::Identity(), grammar,
+                                           &DefaultFileOf<&calden::Identity, &calden::Layout>,
+                                           &calden::RunAttributeDialog};
   return definition;
 }
 

@@ -10,12 +10,8 @@
 namespace orvane::dunmore {
 namespace {
 
-using dlogic::Alignment;
-using dlogic::AreaKind;
-using dlogic::MemoryArea;
+using namespace dlogic;
 
-constexpr bool kReadOnly = true;
-constexpr bool kReadWrite = false;
 constexpr char kPoints = '3';
 constexpr char kRegisters = '1';
 

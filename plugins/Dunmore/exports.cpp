@@ -5,31 +5,23 @@
 namespace orvane::dunmore {
 
 const plugin::DriverIdentity& Identity() {
-  static const plugin::DriverIdentity identity = [] {
-    plugin::DriverIdentity id;
-    id.manufacturerCode = 31;
-    id.modelCode = 4;
-    id.protocolCode = 0;
-    id.maker = "DirectLogic";
-    id.model = "DirectNet 330/340";
-    id.protocol = "";
-    id.revisionSuffix = " - Rev C";
-    id.revision = "C";
-    id.driverImage = "DunmorePanel";
-    id.helpFile = "Ostrum.hlp";
-    id.helpFileOtherTypes = "OstrumX.hlp";
-    id.mainHelpContext = 0x30035;
-    id.dialogHelpContext = 0x30030;
-    id.mapLength = 6;
-    id.bitOffset = 3;
-    id.wordOffset = 1;
-    id.characteristicC = 1;
-    id.typeOffset = 4;
-    id.characteristicE = 0;
-    id.characteristicF = 0;
-    id.characteristicG = 1;
-    return id;
-  }();
+  static const plugin::DriverIdentity identity{
+      .manufacturerCode = 31,
+      .modelCode = 4,
+      .protocolCode = 0,
+      .maker = "DirectLogic",
+      .model = "DirectNet 330/340",
+      .protocol = "",
+      .revisionSuffix = " - Rev C",
+      .revision = "C",
+      .driverImage = "DunmorePanel",
+      .helpFile = "Ostrum.hlp",
+      .helpFileOtherTypes = "OstrumX.hlp",
+      .mainHelpContext = 0x30035,
+      .dialogHelpContext = 0x30030,
+      // Map length, bit, word, C, type, E, F, G.
+      .map = {6, 3, 1, 1, 4, 0, 0, 1},
+  };
   return identity;
 }
 
@@ -39,8 +31,9 @@ namespace orvane::plugin {
 
 const DriverDefinition& ThisDriver() {
   static const dlogic::DirectLogicGrammar grammar(dunmore::Dialect());
-  static const DriverDefinition definition{
-      dunmore::Identity(), grammar, &dunmore::DefaultAttributeFile, &dunmore::RunAttributeDialog};
+  static const DriverDefinition definition{dunmore::Identity(), grammar,
+                                           &DefaultFileOf<&dunmore::Identity, &dunmore::Layout>,
+                                           &dunmore::RunAttributeDialog};
   return definition;
 }
 

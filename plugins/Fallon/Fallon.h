@@ -7,6 +7,7 @@
 
 #include "corvel/Corvel.h"
 #include "plugins/common/dlogic/DirectLogicGrammar.h"
+#include "plugins/common/kit/AttributeLayout.h"
 #include "plugins/common/kit/DriverDefinition.h"
 
 namespace orvane::fallon {
@@ -18,7 +19,7 @@ const plugin::DriverIdentity& Identity();
 const dlogic::DirectLogicDialect& Dialect();
 
 /// The 46-byte Modbus attribute file (attributes.cpp).
-std::vector<unsigned char> DefaultAttributeFile(const CCorvel& corvel);
+const plugin::AttributeLayout& Layout();
 
 /// The modal "Modbus (Koyo Addressing)" dialog (dialog.cpp).
 void RunAttributeDialog(CCorvel& corvel, const std::string& path);

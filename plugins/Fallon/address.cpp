@@ -12,12 +12,7 @@
 namespace orvane::fallon {
 namespace {
 
-using dlogic::Alignment;
-using dlogic::AreaKind;
-using dlogic::MemoryArea;
-
-constexpr bool kReadOnly = true;
-constexpr bool kReadWrite = false;
+using namespace dlogic;
 
 enum Group : unsigned char { kCoils = 0, kInputs = 1, kInputRegisters = 2, kHoldingRegisters = 3 };
 

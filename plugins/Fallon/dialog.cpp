@@ -28,7 +28,7 @@ void RunAttributeDialog(CCorvel& corvel, const std::string& path) {
           NumberRow("pollTime", "Poll Time", 0, 255, "0-255 (x 0.1 sec)"),
           NoteRow("modeSwitchNote", dlogic::kModeSwitchNote),
       }};
-  RunLayoutDialog(corvel, Identity(), modbus::ModbusLayout(), spec, path);
+  RunLayoutDialog(corvel, Identity(), Layout(), spec, path);
 }
 
 }  // namespace orvane::fallon

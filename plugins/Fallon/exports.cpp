@@ -5,31 +5,23 @@
 namespace orvane::fallon {
 
 const plugin::DriverIdentity& Identity() {
-  static const plugin::DriverIdentity identity = [] {
-    plugin::DriverIdentity id;
-    id.manufacturerCode = 31;
-    id.modelCode = 3;
-    id.protocolCode = 0;
-    id.maker = "DirectLogic";
-    id.model = "";
-    id.protocol = "Modbus (Koyo addressing)";
-    id.revisionSuffix = " - Rev C";
-    id.revision = "C";
-    id.driverImage = "FallonPanel";
-    id.helpFile = "Ostrum.hlp";
-    id.helpFileOtherTypes = "OstrumX.hlp";
-    id.mainHelpContext = 0x30025;
-    id.dialogHelpContext = 0x30020;
-    id.mapLength = 6;
-    id.bitOffset = 4;
-    id.wordOffset = 2;
-    id.characteristicC = 1;
-    id.typeOffset = 5;
-    id.characteristicE = 1;
-    id.characteristicF = 0;
-    id.characteristicG = 1;
-    return id;
-  }();
+  static const plugin::DriverIdentity identity{
+      .manufacturerCode = 31,
+      .modelCode = 3,
+      .protocolCode = 0,
+      .maker = "DirectLogic",
+      .model = "",
+      .protocol = "Modbus (Koyo addressing)",
+      .revisionSuffix = " - Rev C",
+      .revision = "C",
+      .driverImage = "FallonPanel",
+      .helpFile = "Ostrum.hlp",
+      .helpFileOtherTypes = "OstrumX.hlp",
+      .mainHelpContext = 0x30025,
+      .dialogHelpContext = 0x30020,
+      // Map length, bit, word, C, type, E, F, G.
+      .map = {6, 4, 2, 1, 5, 1, 0, 1},
+  };
   return identity;
 }
 
@@ -39,8 +31,9 @@ namespace orvane::plugin {
 
 const DriverDefinition& ThisDriver() {
   static const dlogic::DirectLogicGrammar grammar(fallon::Dialect());
-  static const DriverDefinition definition{
-      fallon::Identity(), grammar, &fallon::DefaultAttributeFile, &fallon::RunAttributeDialog};
+  static const DriverDefinition definition{fallon::Identity(), grammar,
+                                           &DefaultFileOf<&fallon::Identity, &fallon::Layout>,
+                                           &fallon::RunAttributeDialog};
   return definition;
 }
 

@@ -6,17 +6,11 @@
 namespace orvane::harlow {
 
 const df1::Df1Dialect& Dialect() {
-  static const df1::Df1Dialect dialect = [] {
-    df1::Df1Dialect d;
-    d.stationPrefix = false;
-    d.inputOutputAccepted = false;
-    d.inputOutputRefused =
-        "Error T02_3:  Invalid Address (Types I and O are not supported for SLC 500-Half "
-        "Duplex).";
-    d.inputOutputWord = {8, 3};
-    d.inputOutputBit = {8, 2};
-    return d;
-  }();
+  static const df1::Df1Dialect dialect{
+      .stationPrefix = false,
+      .inputOutputAccepted = false,
+      .inputOutputRefused = df1::kInputOutputNotSupported,
+  };
   return dialect;
 }
 

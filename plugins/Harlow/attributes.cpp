@@ -4,8 +4,8 @@
 
 namespace orvane::harlow {
 
-std::vector<unsigned char> DefaultAttributeFile(const CCorvel& corvel) {
-  return plugin::DefaultAttributeBytes(corvel, Identity(), df1::FullDuplexLayout());
+const plugin::AttributeLayout& Layout() {
+  return df1::FullDuplexLayout();
 }
 
 }  // namespace orvane::harlow

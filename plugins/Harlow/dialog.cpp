@@ -6,7 +6,7 @@
 namespace orvane::harlow {
 
 void RunAttributeDialog(CCorvel& corvel, const std::string& path) {
-  plugin::RunLayoutDialog(corvel, Identity(), df1::FullDuplexLayout(),
+  plugin::RunLayoutDialog(corvel, Identity(), Layout(),
                           df1::FullDuplexDialog("Allen Bradley SLC 500 (Full Duplex)"), path);
 }
 

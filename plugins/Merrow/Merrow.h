@@ -7,6 +7,7 @@
 
 #include "corvel/Corvel.h"
 #include "plugins/common/df1/Df1Dialect.h"
+#include "plugins/common/kit/AttributeLayout.h"
 #include "plugins/common/kit/DriverDefinition.h"
 
 namespace orvane::merrow {
@@ -18,7 +19,7 @@ const plugin::DriverIdentity& Identity();
 const df1::Df1Dialect& Dialect();
 
 /// The 41-byte full duplex attribute file (attributes.cpp).
-std::vector<unsigned char> DefaultAttributeFile(const CCorvel& corvel);
+const plugin::AttributeLayout& Layout();
 
 /// The modal "Allen Bradley MicroLogix DF1 (Full Duplex)" dialog (dialog.cpp).
 void RunAttributeDialog(CCorvel& corvel, const std::string& path);

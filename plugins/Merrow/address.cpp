@@ -6,19 +6,17 @@
 namespace orvane::merrow {
 
 const df1::Df1Dialect& Dialect() {
-  static const df1::Df1Dialect dialect = [] {
-    df1::Df1Dialect d;
-    d.stationPrefix = false;
-    d.inputOutputAccepted = true;
-    d.inputOutputAccess = 1;
-    d.inputOutputWordDigits = 5;
-    d.inputOutputWordTooLong = "Error T02_3:  Invalid Address (Invalid flag delimiter)";
-    // The word is read in decimal, so it is written back in decimal: an
-    // octal word would read back as another word (I:10 as I:012, word 12).
-    d.inputOutputWord = {10, 3};
-    d.inputOutputBit = {10, 2};
-    return d;
-  }();
+  static const df1::Df1Dialect dialect{
+      .stationPrefix = false,
+      .inputOutputAccepted = true,
+      .inputOutputAccess = 1,
+      .inputOutputWordDigits = 5,
+      .inputOutputWordTooLong = "Error T02_3:  Invalid Address (Invalid flag delimiter)",
+      // The word is read in decimal, so it is written back in decimal: an
+      // octal word would read back as another word (I:10 as I:012, word 12).
+      .inputOutputWord = {10, 3},
+      .inputOutputBit = {10, 2},
+  };
   return dialect;
 }
 

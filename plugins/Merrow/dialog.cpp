@@ -6,7 +6,7 @@
 namespace orvane::merrow {
 
 void RunAttributeDialog(CCorvel& corvel, const std::string& path) {
-  plugin::RunLayoutDialog(corvel, Identity(), df1::FullDuplexLayout(),
+  plugin::RunLayoutDialog(corvel, Identity(), Layout(),
                           df1::FullDuplexDialog("Allen Bradley MicroLogix DF1 (Full Duplex)"),
                           path);
 }

@@ -6,31 +6,22 @@
 namespace orvane::merrow {
 
 const plugin::DriverIdentity& Identity() {
-  static const plugin::DriverIdentity identity = [] {
-    plugin::DriverIdentity id;
-    id.manufacturerCode = 1;
-    id.modelCode = 8;
-    id.protocolCode = 0;
-    id.maker = "Allen-Bradley";
-    id.model = "MicroLogix";
-    id.protocol = "DF1(Full Duplex)";
-    id.revisionSuffix = " - Rev C";
-    id.revision = "C";
-    id.driverImage = "MerrowPanel";
-    id.helpFile = "Quenby.hlp";
-    id.helpFileOtherTypes = "QuenbyX.hlp";
-    id.mainHelpContext = 0x30035;
-    id.dialogHelpContext = 0x30030;
-    id.mapLength = 7;
-    id.bitOffset = 6;
-    id.wordOffset = 4;
-    id.characteristicC = 2;
-    id.typeOffset = 1;
-    id.characteristicE = 1;
-    id.characteristicF = 1;
-    id.characteristicG = 1;
-    return id;
-  }();
+  static const plugin::DriverIdentity identity{
+      .manufacturerCode = 1,
+      .modelCode = 8,
+      .protocolCode = 0,
+      .maker = "Allen-Bradley",
+      .model = "MicroLogix",
+      .protocol = "DF1(Full Duplex)",
+      .revisionSuffix = " - Rev C",
+      .revision = "C",
+      .driverImage = "MerrowPanel",
+      .helpFile = "Quenby.hlp",
+      .helpFileOtherTypes = "QuenbyX.hlp",
+      .mainHelpContext = 0x30035,
+      .dialogHelpContext = 0x30030,
+      .map = df1::kMapDetails,
+  };
   return identity;
 }
 
@@ -40,8 +31,9 @@ namespace orvane::plugin {
 
 const DriverDefinition& ThisDriver() {
   static const df1::Df1Grammar grammar(merrow::Dialect());
-  static const DriverDefinition definition{
-      merrow::Identity(), grammar, &merrow::DefaultAttributeFile, &merrow::RunAttributeDialog};
+  static const DriverDefinition definition{merrow::Identity(), grammar,
+                                           &DefaultFileOf<&merrow::Identity, &merrow::Layout>,
+                                           &merrow::RunAttributeDialog};
   return definition;
 }
 

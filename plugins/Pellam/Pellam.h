@@ -19,7 +19,6 @@ const plugin::AddressGrammar& Grammar();
 
 /// The 45-byte attribute file (attributes.cpp).
 const plugin::AttributeLayout& Layout();
-std::vector<unsigned char> DefaultAttributeFile(const CCorvel& corvel);
 
 /// The modal "Mitsubishi Melsec FX Series" dialog (dialog.cpp).
 void RunAttributeDialog(CCorvel& corvel, const std::string& path);

@@ -27,15 +27,12 @@ constexpr plugin::AttributeField kFields[] = {
     {"pollTime", 44, AttributeCoding::Byte, 0},
 };
 
+constexpr plugin::AttributeLayout kLayout{45, kFields};
+
 }  // namespace
 
 const plugin::AttributeLayout& Layout() {
-  static const plugin::AttributeLayout layout{45, kFields};
-  return layout;
-}
-
-std::vector<unsigned char> DefaultAttributeFile(const CCorvel& corvel) {
-  return plugin::DefaultAttributeBytes(corvel, Identity(), Layout());
+  return kLayout;
 }
 
 }  // namespace orvane::pellam

@@ -5,31 +5,23 @@
 namespace orvane::pellam {
 
 const plugin::DriverIdentity& Identity() {
-  static const plugin::DriverIdentity identity = [] {
-    plugin::DriverIdentity id;
-    id.manufacturerCode = 9;
-    id.modelCode = 1;
-    id.protocolCode = 0;
-    id.maker = "Mitsubishi";
-    id.model = "";
-    id.protocol = "Melsec FX";
-    id.revisionSuffix = " - Rev C";
-    id.revision = "C";
-    id.driverImage = "PellamPanel";
-    id.helpFile = "Vesper.hlp";
-    id.helpFileOtherTypes = "VesperX.hlp";
-    id.mainHelpContext = 0x30005;
-    id.dialogHelpContext = 0x30000;
-    id.mapLength = 7;
-    id.bitOffset = 4;
-    id.wordOffset = 2;
-    id.characteristicC = 2;
-    id.typeOffset = 1;
-    id.characteristicE = 1;
-    id.characteristicF = 0;
-    id.characteristicG = 1;
-    return id;
-  }();
+  static const plugin::DriverIdentity identity{
+      .manufacturerCode = 9,
+      .modelCode = 1,
+      .protocolCode = 0,
+      .maker = "Mitsubishi",
+      .model = "",
+      .protocol = "Melsec FX",
+      .revisionSuffix = " - Rev C",
+      .revision = "C",
+      .driverImage = "PellamPanel",
+      .helpFile = "Vesper.hlp",
+      .helpFileOtherTypes = "VesperX.hlp",
+      .mainHelpContext = 0x30005,
+      .dialogHelpContext = 0x30000,
+      // Map length, bit, word, C, type, E, F, G.
+      .map = {7, 4, 2, 2, 1, 1, 0, 1},
+  };
   return identity;
 }
 
@@ -39,7 +31,7 @@ namespace orvane::plugin {
 
 const DriverDefinition& ThisDriver() {
   static const DriverDefinition definition{pellam::Identity(), pellam::Grammar(),
-                                           &pellam::DefaultAttributeFile,
+                                           &DefaultFileOf<&pellam::Identity, &pellam::Layout>,
                                            &pellam::RunAttributeDialog};
   return definition;
 }

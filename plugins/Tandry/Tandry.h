@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "corvel/Corvel.h"
+#include "plugins/common/kit/AttributeLayout.h"
 #include "plugins/common/kit/DriverDefinition.h"
 
 namespace orvane::tandry {
@@ -17,7 +18,7 @@ const plugin::DriverIdentity& Identity();
 const plugin::AddressGrammar& Grammar();
 
 /// The 46-byte Modbus attribute file (attributes.cpp).
-std::vector<unsigned char> DefaultAttributeFile(const CCorvel& corvel);
+const plugin::AttributeLayout& Layout();
 
 /// The modal "Think & Do Attributes" dialog (dialog.cpp).
 void RunAttributeDialog(CCorvel& corvel, const std::string& path);

@@ -4,8 +4,8 @@
 
 namespace orvane::tandry {
 
-std::vector<unsigned char> DefaultAttributeFile(const CCorvel& corvel) {
-  return plugin::DefaultAttributeBytes(corvel, Identity(), modbus::ModbusLayout());
+const plugin::AttributeLayout& Layout() {
+  return modbus::ModbusLayout();
 }
 
 }  // namespace orvane::tandry

@@ -30,7 +30,7 @@ void RunAttributeDialog(CCorvel& corvel, const std::string& path) {
                   "Note:\nThe WINPLC serial port must be configured for Modbus Slave and be in "
                   "the RUN\nmode in order for a panel to communicate with it."),
       }};
-  RunLayoutDialog(corvel, Identity(), modbus::ModbusLayout(), spec, path);
+  RunLayoutDialog(corvel, Identity(), Layout(), spec, path);
 }
 
 }  // namespace orvane::tandry

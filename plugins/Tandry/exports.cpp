@@ -5,31 +5,23 @@
 namespace orvane::tandry {
 
 const plugin::DriverIdentity& Identity() {
-  static const plugin::DriverIdentity identity = [] {
-    plugin::DriverIdentity id;
-    id.manufacturerCode = 34;
-    id.modelCode = 1;
-    id.protocolCode = 0;
-    id.maker = "Entivity (Think & Do)";
-    id.model = "";
-    id.protocol = "Modbus";
-    id.revisionSuffix = " - Rev D";
-    id.revision = "D";
-    id.driverImage = "TandryPanel";
-    id.helpFile = "Tandry.hlp";
-    id.helpFileOtherTypes = "TandryX.hlp";
-    id.mainHelpContext = 0x30005;
-    id.dialogHelpContext = 0x30000;
-    id.mapLength = 5;
-    id.bitOffset = 4;
-    id.wordOffset = 2;
-    id.characteristicC = 1;
-    id.typeOffset = 1;
-    id.characteristicE = 1;
-    id.characteristicF = 0;
-    id.characteristicG = 0;
-    return id;
-  }();
+  static const plugin::DriverIdentity identity{
+      .manufacturerCode = 34,
+      .modelCode = 1,
+      .protocolCode = 0,
+      .maker = "Entivity (Think & Do)",
+      .model = "",
+      .protocol = "Modbus",
+      .revisionSuffix = " - Rev D",
+      .revision = "D",
+      .driverImage = "TandryPanel",
+      .helpFile = "Tandry.hlp",
+      .helpFileOtherTypes = "TandryX.hlp",
+      .mainHelpContext = 0x30005,
+      .dialogHelpContext = 0x30000,
+      // Map length, bit, word, C, type, E, F, G.
+      .map = {5, 4, 2, 1, 1, 1, 0, 0},
+  };
   return identity;
 }
 
@@ -39,7 +31,7 @@ namespace orvane::plugin {
 
 const DriverDefinition& ThisDriver() {
   static const DriverDefinition definition{tandry::Identity(), tandry::Grammar(),
-                                           &tandry::DefaultAttributeFile,
+                                           &DefaultFileOf<&tandry::Identity, &tandry::Layout>,
                                            &tandry::RunAttributeDialog};
   return definition;
 }

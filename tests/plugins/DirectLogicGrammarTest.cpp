@@ -31,95 +31,96 @@ std::string Octal(unsigned value) {
   return text;
 }
 
-class CaldenGrammar : public ::testing::TestWithParam<GrammarCase> {};
-class DunmoreGrammar : public ::testing::TestWithParam<GrammarCase> {};
-class FallonGrammar : public ::testing::TestWithParam<GrammarCase> {};
-
-TEST_P(CaldenGrammar, Texts) {
-  DriverUnderTest calden("Calden");
-  CheckGrammarCase(calden, GetParam());
-}
-TEST_P(DunmoreGrammar, Texts) {
-  DriverUnderTest dunmore("Dunmore");
-  CheckGrammarCase(dunmore, GetParam());
-}
-TEST_P(FallonGrammar, Texts) {
-  DriverUnderTest fallon("Fallon");
-  CheckGrammarCase(fallon, GetParam());
-}
-
 // Map string: unit, V-memory word (the binary value of the octal address),
 // bit, type code.
-INSTANTIATE_TEST_SUITE_P(
-    Texts, CaldenGrammar,
-    ::testing::Values(Accepts("V2000", {1, 0x04, 0x00, 0xFF, 2}, 0, 0),
-                      Accepts("v2000", {1, 0x04, 0x00, 0xFF, 2}, 0, 0, 6),
-                      Accepts("90-V2000", {90, 0x04, 0x00, 0xFF, 2}, 0, 0),
-                      Accepts("1-V37777", {1, 0x3F, 0xFF, 0xFF, 2}, 0, 0),
-                      Accepts("V700", {1, 0x01, 0xC0, 0xFF, 2}, 1, 0),
-                      Accepts("V41100", {1, 0x42, 0x40, 0xFF, 2}, 1, 0),
-                      Accepts("X20", {1, 0x41, 0x01, 0, 0}, 0, 1, kDiscrete),
-                      Accepts("X1777", {1, 0x41, 0x3F, 15, 0}, 0, 1, kDiscrete),
-                      Accepts("SP777", {1, 0x42, 0x9F, 15, 4}, 1, 1, kDiscrete),
-                      Accepts("GY3777", {1, 0x40, 0xFF, 15, 9}, 0, 1, kDiscrete),
-                      Accepts("V2000/17", {1, 0x04, 0x00, 15, 2}, 0, 1, kDiscrete), Code("X20", 5),
-                      Code("V2000", 3, kDiscrete), Code("V2000/20", 4, kDiscrete),
-                      Code("V2000/3", 4), Code("V2000/", 4, kDiscrete),
-                      Code("V2000/123", 4, kDiscrete),
-                      After("V2000/8", "The number is not an octal value ", 4, kDiscrete),
-                      Code("X0/1", 3, kDiscrete), Code("X2000", 3, kDiscrete), Code("V100000", 3),
-                      Code("Q100", 2), Code("100", 2),
-                      After("V28", "The number is not an octal value", 3),
-                      After("V", "The number is not entered ", 3), Code("91-V2000", 1),
-                      Code("0-V2000", 1), Code("-V2000", 1), Code("1234-V2000", 1),
-                      After("x-V2000", "The number is not a signed value ", 1)));
+INSTANTIATE_TEST_SUITE_P(Calden, DriverGrammar,
+                         ::testing::ValuesIn(ForDriver(
+                             "Calden",
+                             {Accepts("V2000", {1, 0x04, 0x00, 0xFF, 2}, 0, 0),
+                              Accepts("v2000", {1, 0x04, 0x00, 0xFF, 2}, 0, 0, 6),
+                              Accepts("90-V2000", {90, 0x04, 0x00, 0xFF, 2}, 0, 0),
+                              Accepts("1-V37777", {1, 0x3F, 0xFF, 0xFF, 2}, 0, 0),
+                              Accepts("V700", {1, 0x01, 0xC0, 0xFF, 2}, 1, 0),
+                              Accepts("V41100", {1, 0x42, 0x40, 0xFF, 2}, 1, 0),
+                              Accepts("X20", {1, 0x41, 0x01, 0, 0}, 0, 1, kDiscrete),
+                              Accepts("X1777", {1, 0x41, 0x3F, 15, 0}, 0, 1, kDiscrete),
+                              Accepts("SP777", {1, 0x42, 0x9F, 15, 4}, 1, 1, kDiscrete),
+                              Accepts("GY3777", {1, 0x40, 0xFF, 15, 9}, 0, 1, kDiscrete),
+                              Accepts("V2000/17", {1, 0x04, 0x00, 15, 2}, 0, 1, kDiscrete),
+                              Code("X20", 5),
+                              Code("V2000", 3, kDiscrete),
+                              Code("V2000/20", 4, kDiscrete),
+                              Code("V2000/3", 4),
+                              Code("V2000/", 4, kDiscrete),
+                              Code("V2000/123", 4, kDiscrete),
+                              After("V2000/8", "The number is not an octal value ", 4, kDiscrete),
+                              Code("X0/1", 3, kDiscrete),
+                              Code("X2000", 3, kDiscrete),
+                              Code("V100000", 3),
+                              Code("Q100", 2),
+                              Code("100", 2),
+                              After("V28", "The number is not an octal value", 3),
+                              After("V", "The number is not entered ", 3),
+                              Code("91-V2000", 1),
+                              Code("0-V2000", 1),
+                              Code("-V2000", 1),
+                              Code("1234-V2000", 1),
+                              After("x-V2000", "The number is not a signed value ", 1)})));
 
 // Map string: unit, reference, point or bit, type code, size character.
 INSTANTIATE_TEST_SUITE_P(
-    Texts, DunmoreGrammar,
-    ::testing::Values(Accepts("R400", {1, 0, 65, 0xFF, 4, '1'}, 0, 0),
-                      Accepts("IO157", {1, 0, 14, 7, 0, '3'}, 0, 1, kDiscrete),
-                      Accepts("IO700", {1, 0, 57, 0, 0, '3'}, 0, 1, kDiscrete),
-                      Accepts("C374", {1, 0, 32, 4, 1, '3'}, 1, 1, kDiscrete),
-                      Accepts("C373", {1, 0, 32, 3, 1, '3'}, 0, 1, kDiscrete),
-                      Accepts("SR400", {1, 0, 33, 0, 2, '3'}, 1, 1, kDiscrete),
-                      Accepts("R0/17", {1, 0, 1, 15, 4, '3'}, 0, 1, kDiscrete),
-                      Accepts("R36", {1, 0, 31, 0xFF, 4, '3'}, 0, 0),
-                      // The single registers 37, 77 and 107 end their runs and may be odd.
-                      Accepts("R37", {1, 0, 32, 0xFF, 4, '3'}, 0, 0),
-                      Accepts("R77", {1, 0, 64, 0xFF, 4, '3'}, 0, 0),
-                      Accepts("R107/3", {1, 0, 72, 3, 4, '3'}, 0, 1, kDiscrete),
-                      Accepts("R600", {1, 0, 1, 0xFF, 4, '1'}, 0, 0),
-                      Accepts("TCA600", {1, 0, 1, 0xFF, 4, '1'}, 0, 0),
-                      Accepts("CTA677", {1, 0, 64, 0xFF, 4, '1'}, 0, 0),
-                      Accepts("R576", {1, 0, 128, 0xFF, 4, '1'}, 1, 0),
-                      Accepts("90-R770", {90, 0, 157, 0xFF, 4, '1'}, 1, 0), Code("R401", 6),
-                      Code("R35", 6), Code("R575", 6), Code("R40", 3), Code("IO160", 3, kDiscrete),
-                      Code("R600", 5, kDiscrete), Code("R0", 3, kDiscrete), Code("R400/1", 3),
-                      Code("R400/1", 5, kDiscrete), Code("IO0", 5), Code("91-R0", 1),
-                      Code("123-R0", 1), Code("0-R0", 1)));
+    Dunmore, DriverGrammar,
+    ::testing::ValuesIn(ForDriver(
+        "Dunmore",
+        {Accepts("R400", {1, 0, 65, 0xFF, 4, '1'}, 0, 0),
+         Accepts("IO157", {1, 0, 14, 7, 0, '3'}, 0, 1, kDiscrete),
+         Accepts("IO700", {1, 0, 57, 0, 0, '3'}, 0, 1, kDiscrete),
+         Accepts("C374", {1, 0, 32, 4, 1, '3'}, 1, 1, kDiscrete),
+         Accepts("C373", {1, 0, 32, 3, 1, '3'}, 0, 1, kDiscrete),
+         Accepts("SR400", {1, 0, 33, 0, 2, '3'}, 1, 1, kDiscrete),
+         Accepts("R0/17", {1, 0, 1, 15, 4, '3'}, 0, 1, kDiscrete),
+         Accepts("R36", {1, 0, 31, 0xFF, 4, '3'}, 0, 0),
+         // The single registers 37, 77 and 107 end their runs and may be odd.
+         Accepts("R37", {1, 0, 32, 0xFF, 4, '3'}, 0, 0),
+         Accepts("R77", {1, 0, 64, 0xFF, 4, '3'}, 0, 0),
+         Accepts("R107/3", {1, 0, 72, 3, 4, '3'}, 0, 1, kDiscrete),
+         Accepts("R600", {1, 0, 1, 0xFF, 4, '1'}, 0, 0),
+         Accepts("TCA600", {1, 0, 1, 0xFF, 4, '1'}, 0, 0),
+         Accepts("CTA677", {1, 0, 64, 0xFF, 4, '1'}, 0, 0),
+         Accepts("R576", {1, 0, 128, 0xFF, 4, '1'}, 1, 0),
+         Accepts("90-R770", {90, 0, 157, 0xFF, 4, '1'}, 1, 0), Code("R401", 6), Code("R35", 6),
+         Code("R575", 6), Code("R40", 3), Code("IO160", 3, kDiscrete), Code("R600", 5, kDiscrete),
+         Code("R0", 3, kDiscrete), Code("R400/1", 3), Code("R400/1", 5, kDiscrete), Code("IO0", 5),
+         Code("91-R0", 1), Code("123-R0", 1), Code("0-R0", 1)})));
 
 // Map string: unit, group, reference from the group's base, bit, type code.
-INSTANTIATE_TEST_SUITE_P(
-    Texts, FallonGrammar,
-    ::testing::Values(Accepts("V1200", {0xFF, 3, 0x02, 0x81, 0xFF, 2}, 0, 0),
-                      Accepts("1-V1200", {1, 3, 0x02, 0x81, 0xFF, 2}, 0, 0),
-                      Accepts("247-V1200", {247, 3, 0x02, 0x81, 0xFF, 2}, 0, 0),
-                      Accepts("V0", {0xFF, 2, 0, 1, 0xFF, 2}, 1, 0),
-                      Accepts("V1177", {0xFF, 2, 0x02, 0x80, 0xFF, 2}, 1, 0),
-                      Accepts("V777", {0xFF, 3, 0x02, 0x00, 0xFF, 2}, 0, 0),
-                      Accepts("V23416", {0xFF, 3, 0x27, 0x0F, 0xFF, 2}, 0, 0),
-                      Accepts("V23417", {0xFF, 3, 0x27, 0x10, 0xFF, 2}, 0, 0),
-                      Accepts("V37777", {0xFF, 3, 0x40, 0x00, 0xFF, 2}, 0, 0),
-                      Accepts("X0", {0xFF, 1, 0x08, 0x01, 0, 0}, 1, 1, kDiscrete),
-                      Accepts("GY0", {0xFF, 0, 0, 1, 0, 9}, 0, 1, kDiscrete),
-                      Accepts("C3777", {0xFF, 0, 0x14, 0x00, 0, 3}, 0, 1, kDiscrete),
-                      Accepts("V40400/0", {0xFF, 1, 0x08, 0x01, 0, 2}, 1, 1, kDiscrete),
-                      Accepts("V40477/17", {0xFF, 1, 0x0C, 0x00, 15, 2}, 1, 1, kDiscrete),
-                      Accepts("V40500/1", {0xFF, 0, 0x08, 0x02, 1, 2}, 0, 1, kDiscrete),
-                      Code("248-V1200", 1), Code("0-V1200", 1), Code("1000-V1200", 1),
-                      Code("V40400", 3), Code("V1200/3", 3), Code("V1200/3", 5, kDiscrete),
-                      Code("X0", 5), Code("V50000", 3), Code("Q100", 2)));
+INSTANTIATE_TEST_SUITE_P(Fallon, DriverGrammar,
+                         ::testing::ValuesIn(ForDriver(
+                             "Fallon",
+                             {Accepts("V1200", {0xFF, 3, 0x02, 0x81, 0xFF, 2}, 0, 0),
+                              Accepts("1-V1200", {1, 3, 0x02, 0x81, 0xFF, 2}, 0, 0),
+                              Accepts("247-V1200", {247, 3, 0x02, 0x81, 0xFF, 2}, 0, 0),
+                              Accepts("V0", {0xFF, 2, 0, 1, 0xFF, 2}, 1, 0),
+                              Accepts("V1177", {0xFF, 2, 0x02, 0x80, 0xFF, 2}, 1, 0),
+                              Accepts("V777", {0xFF, 3, 0x02, 0x00, 0xFF, 2}, 0, 0),
+                              Accepts("V23416", {0xFF, 3, 0x27, 0x0F, 0xFF, 2}, 0, 0),
+                              Accepts("V23417", {0xFF, 3, 0x27, 0x10, 0xFF, 2}, 0, 0),
+                              Accepts("V37777", {0xFF, 3, 0x40, 0x00, 0xFF, 2}, 0, 0),
+                              Accepts("X0", {0xFF, 1, 0x08, 0x01, 0, 0}, 1, 1, kDiscrete),
+                              Accepts("GY0", {0xFF, 0, 0, 1, 0, 9}, 0, 1, kDiscrete),
+                              Accepts("C3777", {0xFF, 0, 0x14, 0x00, 0, 3}, 0, 1, kDiscrete),
+                              Accepts("V40400/0", {0xFF, 1, 0x08, 0x01, 0, 2}, 1, 1, kDiscrete),
+                              Accepts("V40477/17", {0xFF, 1, 0x0C, 0x00, 15, 2}, 1, 1, kDiscrete),
+                              Accepts("V40500/1", {0xFF, 0, 0x08, 0x02, 1, 2}, 0, 1, kDiscrete),
+                              Code("248-V1200", 1),
+                              Code("0-V1200", 1),
+                              Code("1000-V1200", 1),
+                              Code("V40400", 3),
+                              Code("V1200/3", 3),
+                              Code("V1200/3", 5, kDiscrete),
+                              Code("X0", 5),
+                              Code("V50000", 3),
+                              Code("Q100", 2)})));
 
 TEST(DirectLogicRebuild, CanonicalTextsAndRefusals) {
   const std::pair<const char*, std::vector<RebuildCase>> drivers[] = {
@@ -200,15 +201,9 @@ TEST(DirectLogicOrder, EachDriversFields) {
         {0xFF, 1, 0x08, 0x02, 0, 0}}},
   };
   for (const Order& order : orders) {
+    SCOPED_TRACE(order.driver);
     DriverUnderTest driver(order.driver);
-    const auto compare = driver.Export<PlcCompareFn>(PLC_SYM_COMPARE);
-    for (size_t i = 0; i < order.ascending.size(); ++i) {
-      for (size_t j = 0; j < order.ascending.size(); ++j) {
-        EXPECT_EQ(compare(order.ascending[i].data(), order.ascending[j].data()),
-                  i < j ? -1 : (i > j ? 1 : 0))
-            << order.driver << " " << i << " vs " << j;
-      }
-    }
+    ExpectAscending(driver, order.ascending);
   }
   // Equal addresses compare equal: a timer accumulator is its register.
   DriverUnderTest dunmore("Dunmore");

@@ -23,11 +23,15 @@
 #include "base/SharedLibrary.h"
 #include "corvel/CorvelExports.h"
 #include "plchost/PlcContract.h"
+#include "tests/plugins/DialogDriving.h"
 #include "tests/support/TestPaths.h"
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
+using orvane::testing::DialogChild;
+using orvane::testing::ListItems;
+using orvane::testing::PressButton;
 
 struct ListShown {
   const char* name;
@@ -87,21 +91,27 @@ std::vector<DialogCase> Cases() {
   };
   const QStringList parities = {"None", "Odd", "Even"};
   const QString dcm = "(Note: DCM Modules do not support 38.4K baud rate).";
+  // The two Modbus drivers' record, as their dialogs show its defaults.
+  const auto modbusLists = [&](const QStringList& bauds) {
+    return std::vector<ListShown>{{"baudRate", bauds, "9600"},
+                                  {"protocol", {"RTU"}, "RTU"},
+                                  {"parity", parities, "Even"},
+                                  {"stopBits", {"One", "Two"}, "One"},
+                                  {"selectRs485", kNoYes, "No"},
+                                  {"controlRts", kNoYes, "No"},
+                                  {"requireCts", kNoYes, "No"},
+                                  {"registersPerMessage", {"4", "16", "32", "64"}, "64"},
+                                  {"coilsPerMessage", {"8", "16", "32", "64"}, "64"}};
+  };
+  const std::vector<TextShown> modbusNumbers = {
+      {"defaultPlcSlaveNo", "1"}, {"timeOutTime", "30"}, {"pollTime", "0"}};
   const auto fallon = [&](int type, const QStringList& bauds, const QString& note) {
     return DialogCase{"Fallon",
                       type,
                       "Modbus (Koyo Addressing)",
                       "C",
-                      {{"baudRate", bauds, "9600"},
-                       {"protocol", {"RTU"}, "RTU"},
-                       {"parity", parities, "Even"},
-                       {"stopBits", {"One", "Two"}, "One"},
-                       {"selectRs485", kNoYes, "No"},
-                       {"controlRts", kNoYes, "No"},
-                       {"requireCts", kNoYes, "No"},
-                       {"registersPerMessage", {"4", "16", "32", "64"}, "64"},
-                       {"coilsPerMessage", {"8", "16", "32", "64"}, "64"}},
-                      {{"defaultPlcSlaveNo", "1"}, {"timeOutTime", "30"}, {"pollTime", "0"}},
+                      modbusLists(bauds),
+                      modbusNumbers,
                       {{"dcmNote", note}, {"modeSwitchNote", kModeSwitch}},
                       {},
                       {{"defaultPlcSlaveNo", QString("247")},
@@ -166,16 +176,8 @@ std::vector<DialogCase> Cases() {
        2,
        "Think & Do Attributes",
        "D",
-       {{"baudRate", kBaudType2, "9600"},
-        {"protocol", {"RTU"}, "RTU"},
-        {"parity", parities, "Even"},
-        {"stopBits", {"One", "Two"}, "One"},
-        {"selectRs485", kNoYes, "No"},
-        {"controlRts", kNoYes, "No"},
-        {"requireCts", kNoYes, "No"},
-        {"registersPerMessage", {"4", "16", "32", "64"}, "64"},
-        {"coilsPerMessage", {"8", "16", "32", "64"}, "64"}},
-       {{"defaultPlcSlaveNo", "1"}, {"timeOutTime", "30"}, {"pollTime", "0"}},
+       modbusLists(kBaudType2),
+       modbusNumbers,
        {{"winplcNote",
          "Note:\nThe WINPLC serial port must be configured for Modbus Slave and be in the "
          "RUN\nmode in order for a panel to communicate with it."}},
@@ -209,24 +211,6 @@ class DriverDialogsTest : public QObject {
   void Prepare(const DialogCase& c);
   bool Launch(const std::function<void(QDialog&)>& action);
 
-  template <typename T>
-  static T* Child(QDialog& dialog, const char* name) {
-    T* child = dialog.findChild<T*>(name);
-    if (child == nullptr) {
-      qFatal("no widget %s", name);
-    }
-    return child;
-  }
-  static void Press(QDialog& dialog, QDialogButtonBox::StandardButton button) {
-    Child<QDialogButtonBox>(dialog, "buttons")->button(button)->click();
-  }
-  static QStringList Items(QComboBox* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) {
-      items << list->itemText(i);
-    }
-    return items;
-  }
   static int Receive(const char* text, unsigned, unsigned, void* context) {
     static_cast<DriverDialogsTest*>(context)->messages_ << QString::fromLatin1(text);
     return CORVEL_IDOK;
@@ -281,23 +265,7 @@ void DriverDialogsTest::Prepare(const DialogCase& c) {
 }
 
 bool DriverDialogsTest::Launch(const std::function<void(QDialog&)>& action) {
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [action, poll] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) {
-      QTimer::singleShot(0, *poll);
-      return;
-    }
-    action(*dialog);
-    if (dialog->isVisible()) {
-      dialog->reject();
-      QFAIL("the dialog was left open");
-    }
-  };
-  QTimer::singleShot(0, *poll);
-  const bool result = driver_.Function<PlcPathFn>(PLC_SYM_LAUNCH)(path_.c_str()) != 0;
-  *poll = nullptr;
-  return result;
+  return orvane::testing::LaunchDialog(driver_.Function<PlcPathFn>(PLC_SYM_LAUNCH), path_, action);
 }
 
 void DriverDialogsTest::showsTheDefaultFile_data() {
@@ -309,18 +277,18 @@ void DriverDialogsTest::showsTheDefaultFile() {
   Prepare(c);
   QVERIFY(Launch([&c](QDialog& dialog) {
     QCOMPARE(dialog.windowTitle(), c.title);
-    QCOMPARE(Child<QLabel>(dialog, "revision")->text(), c.revision);
+    QCOMPARE(DialogChild<QLabel>(dialog, "revision")->text(), c.revision);
     for (const ListShown& list : c.lists) {
-      auto* box = Child<QComboBox>(dialog, list.name);
-      QCOMPARE(Items(box), list.items);
+      auto* box = DialogChild<QComboBox>(dialog, list.name);
+      QCOMPARE(ListItems(box), list.items);
       QCOMPARE(box->currentText(), list.current);
       QCOMPARE(box->isEnabled(), list.enabled);
     }
     for (const TextShown& number : c.numbers) {
-      QCOMPARE(Child<QLineEdit>(dialog, number.name)->text(), number.text);
+      QCOMPARE(DialogChild<QLineEdit>(dialog, number.name)->text(), number.text);
     }
     for (const TextShown& note : c.notes) {
-      QCOMPARE(Child<QLabel>(dialog, note.name)->text(), note.text);
+      QCOMPARE(DialogChild<QLabel>(dialog, note.name)->text(), note.text);
     }
     QStringList groups;
     for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
@@ -331,7 +299,7 @@ void DriverDialogsTest::showsTheDefaultFile() {
       dialog.adjustSize();
       dialog.grab().save(QString("%1/%2-type%3.png").arg(folder, c.driver).arg(c.applicationType));
     }
-    Press(dialog, QDialogButtonBox::Cancel);
+    PressButton(dialog, QDialogButtonBox::Cancel);
   }));
   QCOMPARE(orvane::testing::ReadBytes(path_), defaults_);
   QVERIFY(messages_.isEmpty());
@@ -348,17 +316,17 @@ void DriverDialogsTest::okWritesTheEditsAndTheyShowAgain() {
   QVERIFY(Launch([&c, &shown](QDialog& dialog) {
     for (const auto& [name, value] : c.edits) {
       if (const int* index = std::get_if<int>(&value)) {
-        auto* box = Child<QComboBox>(dialog, name);
+        auto* box = DialogChild<QComboBox>(dialog, name);
         // A disabled list keeps what is stored, whatever it shows.
         const QString stored = box->currentText();
         box->setCurrentIndex(*index);
         shown[name] = box->isEnabled() ? box->currentText() : stored;
       } else {
-        Child<QLineEdit>(dialog, name)->setText(std::get<QString>(value));
+        DialogChild<QLineEdit>(dialog, name)->setText(std::get<QString>(value));
         shown[name] = std::get<QString>(value);
       }
     }
-    Press(dialog, QDialogButtonBox::Ok);
+    PressButton(dialog, QDialogButtonBox::Ok);
   }));
   Bytes expected = defaults_;
   for (const auto& [offset, byte] : c.written) {
@@ -370,12 +338,12 @@ void DriverDialogsTest::okWritesTheEditsAndTheyShowAgain() {
   QVERIFY(Launch([&c, &shown](QDialog& dialog) {
     for (const auto& [name, value] : c.edits) {
       if (std::holds_alternative<int>(value)) {
-        QCOMPARE(Child<QComboBox>(dialog, name)->currentText(), shown[name]);
+        QCOMPARE(DialogChild<QComboBox>(dialog, name)->currentText(), shown[name]);
       } else {
-        QCOMPARE(Child<QLineEdit>(dialog, name)->text(), shown[name]);
+        QCOMPARE(DialogChild<QLineEdit>(dialog, name)->text(), shown[name]);
       }
     }
-    Press(dialog, QDialogButtonBox::Cancel);
+    PressButton(dialog, QDialogButtonBox::Cancel);
   }));
 }
 

@@ -13,50 +13,39 @@ constexpr unsigned kExcl = CORVEL_MB_ICON_EXCLAMATION;
 const char* const kHalfDuplexOnly =
     "Error T02_3:  Invalid Address (Types I and O are not supported for SLC 500-Half Duplex).";
 
-class MerrowGrammar : public ::testing::TestWithParam<GrammarCase> {};
-class HarlowGrammar : public ::testing::TestWithParam<GrammarCase> {};
-
-TEST_P(MerrowGrammar, Texts) {
-  DriverUnderTest merrow("Merrow");
-  CheckGrammarCase(merrow, GetParam());
-}
-
-TEST_P(HarlowGrammar, Texts) {
-  DriverUnderTest harlow("Harlow");
-  CheckGrammarCase(harlow, GetParam());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Merrow, DriverGrammar,
+    ::testing::ValuesIn(ForDriver(
+        "Merrow",
+        {Accepts("I:0/3", {0xFF, 1, 0, 1, 0, 0, 3}, 1, 1),
+         Accepts("O:2/15", {0xFF, 0, 0, 0, 0, 2, 15}, 1, 1),
+         Accepts("i:00255", {0xFF, 1, 0, 1, 0, 255, 0xFF}, 1, 0),
+         Accepts("N7:0", {0xFF, 7, 0, 7, 0, 0, 0xFF}, 0, 0),
+         Accepts("S:1", {0xFF, 2, 0, 2, 0, 1, 0xFF}, 1, 0),
+         Accepts("T4:0.DN", {0xFF, 4, 0, 4, 0, 0, 13}, 1, 1),
+         Accepts("B3/100", {0xFF, 3, 0, 3, 0, 6, 4}, 0, 1),
+         InType(Accepts("F8:0", {0xFF, 8, 0, 8, 0, 0, 0xFF}, 0, 0), 0),
+         Refuses("F8:0", {"Orvane does not support floating point address types"}, kPlain),
+         Refuses("I1:0/0",
+                 {"Error T02_3:  Invalid Address (File numbers are not allowed in I,O,S types)"},
+                 kPlain),
+         Refuses("I:123456", {"Error T02_3:  Invalid Address (Invalid flag delimiter)"}, kExcl),
+         Refuses("N7:1000", {"Error T02_3:  Invalid Address (Invalid flag delimiter)."}, kExcl),
+         Refuses("I:256", {"Error T02_3:  Invalid Address (Invalid word address)."}, kExcl),
+         Refuses("I:0/16", {"Error T02_4:  Invalid Bit address"}, kPlain),
+         Refuses("3-N7:0", {"Error T02_3:  Invalid Address (Invalid File type)"}, kExcl),
+         Refuses("N7", {"Error T02_3:  Invalid Address"}, kPlain)})));
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, MerrowGrammar,
-    ::testing::Values(
-        Accepts("I:0/3", {0xFF, 1, 0, 1, 0, 0, 3}, 1, 1),
-        Accepts("O:2/15", {0xFF, 0, 0, 0, 0, 2, 15}, 1, 1),
-        Accepts("i:00255", {0xFF, 1, 0, 1, 0, 255, 0xFF}, 1, 0),
-        Accepts("N7:0", {0xFF, 7, 0, 7, 0, 0, 0xFF}, 0, 0),
-        Accepts("S:1", {0xFF, 2, 0, 2, 0, 1, 0xFF}, 1, 0),
-        Accepts("T4:0.DN", {0xFF, 4, 0, 4, 0, 0, 13}, 1, 1),
-        Accepts("B3/100", {0xFF, 3, 0, 3, 0, 6, 4}, 0, 1),
-        InType(Accepts("F8:0", {0xFF, 8, 0, 8, 0, 0, 0xFF}, 0, 0), 0),
-        Refuses("F8:0", {"Orvane does not support floating point address types"}, kPlain),
-        Refuses("I1:0/0",
-                {"Error T02_3:  Invalid Address (File numbers are not allowed in I,O,S types)"},
-                kPlain),
-        Refuses("I:123456", {"Error T02_3:  Invalid Address (Invalid flag delimiter)"}, kExcl),
-        Refuses("N7:1000", {"Error T02_3:  Invalid Address (Invalid flag delimiter)."}, kExcl),
-        Refuses("I:256", {"Error T02_3:  Invalid Address (Invalid word address)."}, kExcl),
-        Refuses("I:0/16", {"Error T02_4:  Invalid Bit address"}, kPlain),
-        Refuses("3-N7:0", {"Error T02_3:  Invalid Address (Invalid File type)"}, kExcl),
-        Refuses("N7", {"Error T02_3:  Invalid Address"}, kPlain)));
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, HarlowGrammar,
-    ::testing::Values(
-        Accepts("N7:0", {0xFF, 7, 0, 7, 0, 0, 0xFF}, 0, 0),
-        Accepts("t4:0.dn", {0xFF, 4, 0, 4, 0, 0, 13}, 1, 1),
-        Accepts("N10:255/15", {0xFF, 7, 0, 10, 0, 255, 15}, 0, 1),
-        Refuses("I:0/0", {kHalfDuplexOnly}, kPlain), Refuses("O:0/0", {kHalfDuplexOnly}, kPlain),
-        Refuses("3-N7:0", {"Error T02_3:  Invalid Address (Invalid File type)"}, kExcl),
-        Refuses("F8:0", {"Orvane does not support floating point address types"}, kPlain)));
+    Harlow, DriverGrammar,
+    ::testing::ValuesIn(ForDriver(
+        "Harlow",
+        {Accepts("N7:0", {0xFF, 7, 0, 7, 0, 0, 0xFF}, 0, 0),
+         Accepts("t4:0.dn", {0xFF, 4, 0, 4, 0, 0, 13}, 1, 1),
+         Accepts("N10:255/15", {0xFF, 7, 0, 10, 0, 255, 15}, 0, 1),
+         Refuses("I:0/0", {kHalfDuplexOnly}, kPlain), Refuses("O:0/0", {kHalfDuplexOnly}, kPlain),
+         Refuses("3-N7:0", {"Error T02_3:  Invalid Address (Invalid File type)"}, kExcl),
+         Refuses("F8:0", {"Orvane does not support floating point address types"}, kPlain)})));
 
 TEST(FullDuplexRebuild, NoStationAndTheDialectsNumbers) {
   // One driver at a time: each takes Corvel's message sink.

@@ -32,7 +32,19 @@ GrammarCase InType(GrammarCase c, int applicationType) {
 }
 
 void PrintTo(const GrammarCase& c, std::ostream* os) {
-  *os << '"' << c.text << "\" code " << c.dataType << " type " << c.applicationType;
+  *os << c.driver << " \"" << c.text << "\" code " << c.dataType << " type " << c.applicationType;
+}
+
+std::vector<GrammarCase> ForDriver(const char* driver, std::vector<GrammarCase> cases) {
+  for (GrammarCase& c : cases) {
+    c.driver = driver;
+  }
+  return cases;
+}
+
+TEST_P(DriverGrammar, AcceptsWithItsMapStringOrRefusesWithItsMessages) {
+  DriverUnderTest driver(GetParam().driver);
+  CheckGrammarCase(driver, GetParam());
 }
 
 void CheckGrammarCase(DriverUnderTest& driver, const GrammarCase& c) {
@@ -109,6 +121,32 @@ bool RoundTrips(DriverUnderTest& driver, const std::string& text, int dataType,
     *canonical = rebuilt;
   }
   return driver.messages.empty();
+}
+
+void ExpectAscending(DriverUnderTest& driver, const std::vector<Bytes>& maps) {
+  const auto compare = driver.Export<PlcCompareFn>(PLC_SYM_COMPARE);
+  for (size_t i = 0; i < maps.size(); ++i) {
+    for (size_t j = 0; j < maps.size(); ++j) {
+      EXPECT_EQ(compare(maps[i].data(), maps[j].data()), i < j ? -1 : (i > j ? 1 : 0))
+          << i << " vs " << j;
+    }
+  }
+}
+
+void CheckFlagCases(DriverUnderTest& driver, const std::vector<CheckedCase>& cases) {
+  for (const CheckedCase& c : cases) {
+    driver.messages.clear();
+    PlcAddress record = SentinelRecord();
+    const bool valid = driver.ValidateWith(c.text, record, c.access, c.dataType, true, true);
+    EXPECT_EQ(valid, c.code == 0) << c.text;
+    if (valid) {
+      driver.TakeMap(record, driver.MapLength());
+      EXPECT_TRUE(driver.messages.empty()) << c.text;
+    } else {
+      EXPECT_TRUE(IsSentinel(record)) << c.text;
+      EXPECT_EQ(driver.TakeTexts(), std::vector<std::string>{SharedErrorText(c.code)}) << c.text;
+    }
+  }
 }
 
 std::string SharedErrorText(int code) {

@@ -3,6 +3,8 @@
 // or its exact messages), and rebuild rows the other way round.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@ namespace orvane::testing {
 using Bytes = std::vector<unsigned char>;
 
 struct GrammarCase {
+  std::string driver;  // set by ForDriver
   std::string text;
   Bytes map;  // empty: refused
   int access = 0;
@@ -32,6 +35,13 @@ GrammarCase InType(GrammarCase c, int applicationType);
 
 void PrintTo(const GrammarCase& c, std::ostream* os);
 
+/// One driver's table, for INSTANTIATE_TEST_SUITE_P(Name, DriverGrammar,
+/// ::testing::ValuesIn(ForDriver("Name", {...}))).
+std::vector<GrammarCase> ForDriver(const char* driver, std::vector<GrammarCase> cases);
+
+/// Loads the case's driver and checks the case.
+class DriverGrammar : public ::testing::TestWithParam<GrammarCase> {};
+
 /// Validates c.text and checks everything the case says.
 void CheckGrammarCase(DriverUnderTest& driver, const GrammarCase& c);
 
@@ -48,6 +58,19 @@ void CheckRebuildCase(DriverUnderTest& driver, const RebuildCase& c);
 /// every step held.
 bool RoundTrips(DriverUnderTest& driver, const std::string& text, int dataType,
                 std::string* canonical = nullptr);
+
+/// CompareMapStrings orders the maps as listed: -1, 0 and 1 for every pair.
+void ExpectAscending(DriverUnderTest& driver, const std::vector<Bytes>& maps);
+
+/// A validation with both check flags set.
+struct CheckedCase {
+  const char* text;
+  int access;
+  int dataType;
+  int code;  // 0: accepted; else the shared error code shown
+};
+
+void CheckFlagCases(DriverUnderTest& driver, const std::vector<CheckedCase>& cases);
 
 /// The texts of the shared error codes (DisplayDLLErrorStrings).
 std::string SharedErrorText(int code);

@@ -17,73 +17,52 @@ GrammarCase Fails(std::string text, const char* message) {
   return Refuses(std::move(text), {message}, kExcl);
 }
 
-class PellamGrammar : public ::testing::TestWithParam<GrammarCase> {};
-
-TEST_P(PellamGrammar, Texts) {
-  DriverUnderTest pellam("Pellam");
-  CheckGrammarCase(pellam, GetParam());
-}
-
 // Map string: station, type index, register address, bit, device number.
-INSTANTIATE_TEST_SUITE_P(
-    Texts, PellamGrammar,
-    ::testing::Values(Accepts("D100", {0xFF, 7, 0x10, 0xC8, 0xFF, 0x00, 0x64}, 0, 0),
-                      Accepts("d511", {0xFF, 7, 0x13, 0xFE, 0xFF, 0x01, 0xFF}, 0, 0),
-                      Accepts("D8000", {0xFF, 8, 0x0E, 0x00, 0xFF, 0x1F, 0x40}, 1, 0),
-                      Accepts("X17", {0xFF, 0, 0x00, 0x80, 15, 0x04, 0x0F}, 1, 1),
-                      Accepts("Y177", {0xFF, 1, 0x00, 0xAE, 15, 0x05, 0x7F}, 1, 1),
-                      Accepts("T255", {0xFF, 2, 0x09, 0xFE, 0xFF, 0x06, 0xFF}, 1, 0),
-                      Accepts("T.5", {0xFF, 3, 0x00, 0xC0, 5, 0x06, 0x05}, 1, 1),
-                      Accepts("C199", {0xFF, 4, 0x0B, 0x8E, 0xFF, 0x00, 0xC7}, 1, 0),
-                      Accepts("C210", {0xFF, 5, 0x0C, 0x28, 0xFF, 0x00, 0xD2}, 1, 0),
-                      Accepts("C.255", {0xFF, 6, 0x01, 0xDE, 15, 0x0E, 0xFF}, 1, 1),
-                      Accepts("S999", {0xFF, 9, 0x00, 0x7C, 7, 0x03, 0xE7}, 0, 1),
-                      Accepts("M100", {0xFF, 10, 0x01, 0x0C, 4, 0x08, 0x64}, 0, 1),
-                      Accepts("M8002", {0xFF, 11, 0x01, 0xE0, 2, 0x0F, 0x02}, 1, 1),
-                      Accepts("M8255", {0xFF, 11, 0x01, 0xFE, 15, 0x0F, 0xFF}, 1, 1),
-                      // The five characters are counted after the station.
-                      Accepts("1-D100", {1, 7, 0x10, 0xC8, 0xFF, 0x00, 0x64}, 0, 0),
-                      Accepts("32-M8255", {32, 11, 0x01, 0xFE, 15, 0x0F, 0xFF}, 1, 1),
-                      Fails("D800", "Error T02_2:  Invalid Address Type."),
-                      Fails("D512", "Error T02_2:  Invalid Address Type."),
-                      Fails("Q5", "Error T02_2:  Invalid Address Type."),
-                      Fails("X18", "Error T02_3:  Invalid Address"),
-                      Fails("X200", "Error T02_3:  Invalid Address"),
-                      Fails("D", "Error T02_3:  Invalid Address."),
-                      Fails("D1x", "Error T02_3:  Invalid Address."),
-                      Fails("D100000", "Error T02_3:  Invalid Address"),
-                      Fails("1-D10000", "Error T02_3:  Invalid Address"),
-                      Fails("33-D0", "Error T02_1:  Invalid station address"),
-                      Fails("0-D0", "Error T02_1:  Invalid station address"),
-                      Fails("123-D0", "Error T02_1:  Invalid station address"),
-                      Fails("-D0", "Error T02_1:  Invalid station address"),
-                      Refuses("x-D0", {"The number is not an unsigned value "}, kInfo)));
+INSTANTIATE_TEST_SUITE_P(Pellam, DriverGrammar,
+                         ::testing::ValuesIn(ForDriver(
+                             "Pellam",
+                             {Accepts("D100", {0xFF, 7, 0x10, 0xC8, 0xFF, 0x00, 0x64}, 0, 0),
+                              Accepts("d511", {0xFF, 7, 0x13, 0xFE, 0xFF, 0x01, 0xFF}, 0, 0),
+                              Accepts("D8000", {0xFF, 8, 0x0E, 0x00, 0xFF, 0x1F, 0x40}, 1, 0),
+                              Accepts("X17", {0xFF, 0, 0x00, 0x80, 15, 0x04, 0x0F}, 1, 1),
+                              Accepts("Y177", {0xFF, 1, 0x00, 0xAE, 15, 0x05, 0x7F}, 1, 1),
+                              Accepts("T255", {0xFF, 2, 0x09, 0xFE, 0xFF, 0x06, 0xFF}, 1, 0),
+                              Accepts("T.5", {0xFF, 3, 0x00, 0xC0, 5, 0x06, 0x05}, 1, 1),
+                              Accepts("C199", {0xFF, 4, 0x0B, 0x8E, 0xFF, 0x00, 0xC7}, 1, 0),
+                              Accepts("C210", {0xFF, 5, 0x0C, 0x28, 0xFF, 0x00, 0xD2}, 1, 0),
+                              Accepts("C.255", {0xFF, 6, 0x01, 0xDE, 15, 0x0E, 0xFF}, 1, 1),
+                              Accepts("S999", {0xFF, 9, 0x00, 0x7C, 7, 0x03, 0xE7}, 0, 1),
+                              Accepts("M100", {0xFF, 10, 0x01, 0x0C, 4, 0x08, 0x64}, 0, 1),
+                              Accepts("M8002", {0xFF, 11, 0x01, 0xE0, 2, 0x0F, 0x02}, 1, 1),
+                              Accepts("M8255", {0xFF, 11, 0x01, 0xFE, 15, 0x0F, 0xFF}, 1, 1),
+                              // The five characters are counted after the station.
+                              Accepts("1-D100", {1, 7, 0x10, 0xC8, 0xFF, 0x00, 0x64}, 0, 0),
+                              Accepts("32-M8255", {32, 11, 0x01, 0xFE, 15, 0x0F, 0xFF}, 1, 1),
+                              Fails("D800", "Error T02_2:  Invalid Address Type."),
+                              Fails("D512", "Error T02_2:  Invalid Address Type."),
+                              Fails("Q5", "Error T02_2:  Invalid Address Type."),
+                              Fails("X18", "Error T02_3:  Invalid Address"),
+                              Fails("X200", "Error T02_3:  Invalid Address"),
+                              Fails("D", "Error T02_3:  Invalid Address."),
+                              Fails("D1x", "Error T02_3:  Invalid Address."),
+                              Fails("D100000", "Error T02_3:  Invalid Address"),
+                              Fails("1-D10000", "Error T02_3:  Invalid Address"),
+                              Fails("33-D0", "Error T02_1:  Invalid station address"),
+                              Fails("0-D0", "Error T02_1:  Invalid station address"),
+                              Fails("123-D0", "Error T02_1:  Invalid station address"),
+                              Fails("-D0", "Error T02_1:  Invalid station address"),
+                              Refuses("x-D0", {"The number is not an unsigned value "}, kInfo)})));
 
 TEST(PellamChecks, TheFlagsAskForAccessAndDataType) {
   DriverUnderTest pellam("Pellam");
-  struct Case {
-    const char* text;
-    int access;
-    int dataType;
-    bool accepted;
-    int code;
-  };
-  const Case cases[] = {
-      {"D100", 0, 8, true, 0}, {"D8000", 0, 8, false, 2}, {"D8000", 1, 8, true, 0},
-      {"X17", 1, 0, true, 0},  {"X17", 1, 8, false, 5},   {"D100", 0, 0, false, 5},
-      {"C210", 1, 6, true, 0}, {"D100", 2, 1, false, 5},
-  };
-  for (const Case& c : cases) {
-    PlcAddress record = SentinelRecord();
-    const bool valid = pellam.ValidateWith(c.text, record, c.access, c.dataType, true, true);
-    EXPECT_EQ(valid, c.accepted) << c.text;
-    if (valid) {
-      pellam.TakeMap(record, 7);
-      EXPECT_TRUE(pellam.messages.empty());
-    } else {
-      EXPECT_EQ(pellam.TakeTexts(), std::vector<std::string>{SharedErrorText(c.code)}) << c.text;
-    }
-  }
+  CheckFlagCases(pellam, {{"D100", 0, 8, 0},
+                          {"D8000", 0, 8, 2},
+                          {"D8000", 1, 8, 0},
+                          {"X17", 1, 0, 0},
+                          {"X17", 1, 8, 5},
+                          {"D100", 0, 0, 5},
+                          {"C210", 1, 6, 0},
+                          {"D100", 2, 1, 5}});
 }
 
 TEST(PellamRebuild, DeviceNumbersComeBackAsTheirNames) {
@@ -112,13 +91,7 @@ TEST(PellamOrder, StationTypeRegisterThenBit) {
       {1, 9, 0, 0, 0, 0, 0},       {0xFF, 0, 0, 0x80, 0, 9, 9},       {0xFF, 0, 0, 0x80, 1, 0, 0},
       {0xFF, 0, 0, 0x82, 0, 0, 0}, {0xFF, 7, 0x10, 0xC8, 0xFF, 0, 0},
   };
-  const auto compare = pellam.Export<PlcCompareFn>(PLC_SYM_COMPARE);
-  for (size_t i = 0; i < ascending.size(); ++i) {
-    for (size_t j = 0; j < ascending.size(); ++j) {
-      EXPECT_EQ(compare(ascending[i].data(), ascending[j].data()), i < j ? -1 : (i > j ? 1 : 0))
-          << i << " vs " << j;
-    }
-  }
+  ExpectAscending(pellam, ascending);
 }
 
 TEST(PellamRoundTrip, EveryDevice) {

@@ -17,70 +17,49 @@ const char* const kConversion =
     "Error T02_3:  Invalid Address (Error Converting Think and Do Address to Modbus Address).";
 const char* const kIndex = "Error T02_3:  Invalid Address (Invalid Tandry Index).";
 
-class TandryGrammar : public ::testing::TestWithParam<GrammarCase> {};
-
-TEST_P(TandryGrammar, Texts) {
-  DriverUnderTest tandry("Tandry");
-  CheckGrammarCase(tandry, GetParam());
-}
-
 // Map string: slave, table, number within the table, bit (0 for none).
 INSTANTIATE_TEST_SUITE_P(
-    Texts, TandryGrammar,
-    ::testing::Values(
-        Accepts("1-N5", {1, 3, 0x10, 0x0B, 0}, 0, 0), Accepts("1-n5", {1, 3, 0x10, 0x0B, 0}, 0, 0),
-        Accepts("1-C0", {1, 3, 0x00, 0x01, 0}, 0, 0),
-        Accepts("247-C2047", {247, 3, 0x08, 0x00, 0}, 0, 0),
-        Accepts("0-FP1023", {0, 3, 0x0F, 0xFF, 0}, 0, 0),
-        Accepts("1-S191", {1, 3, 0x26, 0xED, 0}, 0, 0),
-        Accepts("1-O0", {1, 0, 0x00, 0x01, 0}, 0, 1),
-        Accepts("1-F4095", {1, 0, 0x20, 0x00, 0}, 0, 1),
-        Accepts("1-I6143", {1, 1, 0x18, 0x00, 0}, 1, 1),
-        Accepts("Tank,7,5,x", {0, 3, 0x10, 0x0B, 0}, 0, 0),
-        Accepts("Tank,5,9,,,,ignored,,", {0, 3, 0x00, 0x0A, 0}, 0, 0),
-        // A map line is known by its commas, whatever its tag name holds.
-        Accepts("Tank-1,7,5,x", {0, 3, 0x10, 0x0B, 0}, 0, 0),
-        Refuses("1-X5", {"Error T02_2:  Invalid Address Type"}, kExcl),
-        Refuses("1-N123456", {"Error T02_3:  Invalid Address"}, kExcl),
-        Refuses("1-N", {kConversion}, kExcl), Refuses("1-N5x", {kConversion}, kExcl),
-        Refuses("x-N5", {kConversion}, kExcl), Refuses("Tank,3,5,x", {kConversion}, kExcl),
-        Refuses("Tank,7,5", {kMapLine}, kPlain), Refuses("Tank,7,x,y", {kMapLine}, kPlain),
-        Refuses("40001", {kMapLine}, kPlain), Refuses("", {kMapLine}, kPlain),
-        // An element past its type's references is refused, not taken as
-        // another type's.
-        Refuses("1-C2048", {kIndex}, kPlain), Refuses("1-C3000", {kIndex}, kPlain),
-        Refuses("1-I6144", {kIndex}, kPlain), Refuses("1-I9000", {kIndex}, kPlain),
-        Refuses("1-S192", {kIndex}, kPlain), Refuses("Tank,7,1024,x", {kIndex}, kPlain),
-        Refuses("248-N5", {"Error T02_1:  Invalid Station Number"}, kPlain),
-        Refuses("1234-N5", {"Error T02_1:  Invalid station number"}, kPlain),
-        Refuses(std::string(256, 'x'),
-                {"Error T02_3:  Invalid Address (Length of address string exceeds maximum "
-                 "possible address length)"},
-                kPlain)));
+    Tandry, DriverGrammar,
+    ::testing::ValuesIn(ForDriver(
+        "Tandry",
+        {Accepts("1-N5", {1, 3, 0x10, 0x0B, 0}, 0, 0), Accepts("1-n5", {1, 3, 0x10, 0x0B, 0}, 0, 0),
+         Accepts("1-C0", {1, 3, 0x00, 0x01, 0}, 0, 0),
+         Accepts("247-C2047", {247, 3, 0x08, 0x00, 0}, 0, 0),
+         Accepts("0-FP1023", {0, 3, 0x0F, 0xFF, 0}, 0, 0),
+         Accepts("1-S191", {1, 3, 0x26, 0xED, 0}, 0, 0),
+         Accepts("1-O0", {1, 0, 0x00, 0x01, 0}, 0, 1),
+         Accepts("1-F4095", {1, 0, 0x20, 0x00, 0}, 0, 1),
+         Accepts("1-I6143", {1, 1, 0x18, 0x00, 0}, 1, 1),
+         Accepts("Tank,7,5,x", {0, 3, 0x10, 0x0B, 0}, 0, 0),
+         Accepts("Tank,5,9,,,,ignored,,", {0, 3, 0x00, 0x0A, 0}, 0, 0),
+         // A map line is known by its commas, whatever its tag name holds.
+         Accepts("Tank-1,7,5,x", {0, 3, 0x10, 0x0B, 0}, 0, 0),
+         Refuses("1-X5", {"Error T02_2:  Invalid Address Type"}, kExcl),
+         Refuses("1-N123456", {"Error T02_3:  Invalid Address"}, kExcl),
+         Refuses("1-N", {kConversion}, kExcl), Refuses("1-N5x", {kConversion}, kExcl),
+         Refuses("x-N5", {kConversion}, kExcl), Refuses("Tank,3,5,x", {kConversion}, kExcl),
+         Refuses("Tank,7,5", {kMapLine}, kPlain), Refuses("Tank,7,x,y", {kMapLine}, kPlain),
+         Refuses("40001", {kMapLine}, kPlain), Refuses("", {kMapLine}, kPlain),
+         // An element past its type's references is refused, not taken as
+         // another type's.
+         Refuses("1-C2048", {kIndex}, kPlain), Refuses("1-C3000", {kIndex}, kPlain),
+         Refuses("1-I6144", {kIndex}, kPlain), Refuses("1-I9000", {kIndex}, kPlain),
+         Refuses("1-S192", {kIndex}, kPlain), Refuses("Tank,7,1024,x", {kIndex}, kPlain),
+         Refuses("248-N5", {"Error T02_1:  Invalid Station Number"}, kPlain),
+         Refuses("1234-N5", {"Error T02_1:  Invalid station number"}, kPlain),
+         Refuses(std::string(256, 'x'),
+                 {"Error T02_3:  Invalid Address (Length of address string exceeds maximum "
+                  "possible address length)"},
+                 kPlain)})));
 
 TEST(TandryChecks, TheFlagsAskForAccessAndDataType) {
   DriverUnderTest tandry("Tandry");
-  struct Case {
-    const char* text;
-    int access;
-    int dataType;
-    bool accepted;
-    int code;
-  };
-  const Case cases[] = {
-      {"1-N5", 0, 6, true, 0}, {"1-I5", 0, 0, false, 2}, {"1-I5", 1, 0, true, 0},
-      {"1-O5", 0, 0, true, 0}, {"1-O5", 0, 8, false, 5}, {"1-C5", 0, 0, false, 5},
-  };
-  for (const Case& c : cases) {
-    PlcAddress record = SentinelRecord();
-    const bool valid = tandry.ValidateWith(c.text, record, c.access, c.dataType, true, true);
-    EXPECT_EQ(valid, c.accepted) << c.text;
-    if (valid) {
-      tandry.TakeMap(record, 5);
-    } else {
-      EXPECT_EQ(tandry.TakeTexts(), std::vector<std::string>{SharedErrorText(c.code)}) << c.text;
-    }
-  }
+  CheckFlagCases(tandry, {{"1-N5", 0, 6, 0},
+                          {"1-I5", 0, 0, 2},
+                          {"1-I5", 1, 0, 0},
+                          {"1-O5", 0, 0, 0},
+                          {"1-O5", 0, 8, 5},
+                          {"1-C5", 0, 0, 5}});
 }
 
 TEST(TandryRebuild, TheShortForm) {
@@ -108,13 +87,7 @@ TEST(TandryOrder, SlaveTableNumberThenBit) {
   const std::vector<Bytes> ascending = {
       {0, 3, 0x10, 0x0B, 0}, {1, 0, 0x00, 0x01, 0}, {1, 1, 0x00, 0x01, 0}, {1, 3, 0x00, 0x01, 0},
       {1, 3, 0x00, 0x01, 1}, {1, 3, 0x01, 0x00, 0}, {0xFF, 0, 0, 1, 0}};
-  const auto compare = tandry.Export<PlcCompareFn>(PLC_SYM_COMPARE);
-  for (size_t i = 0; i < ascending.size(); ++i) {
-    for (size_t j = 0; j < ascending.size(); ++j) {
-      EXPECT_EQ(compare(ascending[i].data(), ascending[j].data()), i < j ? -1 : (i > j ? 1 : 0))
-          << i << " vs " << j;
-    }
-  }
+  ExpectAscending(tandry, ascending);
 }
 
 // The first, last and a spread of elements of every data type, in the

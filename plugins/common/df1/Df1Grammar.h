@@ -12,6 +12,17 @@
 
 namespace orvane::df1 {
 
+/// The 7-byte map string of every DF1 driver: bit at 6, word at 4, type at
+/// 1.
+inline constexpr plugin::MapDetails kMapDetails{.length = kMapLength,
+                                                .bitOffset = 6,
+                                                .wordOffset = 4,
+                                                .characteristicC = 2,
+                                                .typeOffset = 1,
+                                                .characteristicE = 1,
+                                                .characteristicF = 1,
+                                                .characteristicG = 1};
+
 /// The station prefix of the dialects that have one: 0..31, at most two
 /// characters.
 const plugin::StationRule& StationRule();

@@ -52,4 +52,8 @@ struct MapLayout {
 
 inline constexpr unsigned char kNoBit = 255;
 
+/// MemoryArea::readOnly.
+inline constexpr bool kReadOnly = true;
+inline constexpr bool kReadWrite = false;
+
 }  // namespace orvane::dlogic

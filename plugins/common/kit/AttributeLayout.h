@@ -75,4 +75,11 @@ std::vector<unsigned char> DefaultAttributeBytes(const CCorvel& corvel,
                                                  const DriverIdentity& identity,
                                                  const AttributeLayout& layout);
 
+/// The default file of a driver whose attributes are a layout, for
+/// DriverDefinition::defaultAttributeFile.
+template <const DriverIdentity& (*identity)(), const AttributeLayout& (*layout)()>
+std::vector<unsigned char> DefaultFileOf(const CCorvel& corvel) {
+  return DefaultAttributeBytes(corvel, identity(), layout());
+}
+
 }  // namespace orvane::plugin

@@ -4,31 +4,34 @@
 
 namespace orvane::plugin {
 
-DialogRow ListRow(const char* name, std::string label, std::vector<Choice> choices, bool enabled) {
+namespace {
+
+DialogRow Row(RowKind kind, const char* name, std::string label) {
   DialogRow row;
-  row.kind = RowKind::List;
+  row.kind = kind;
   row.name = name;
   row.label = std::move(label);
+  return row;
+}
+
+}  // namespace
+
+DialogRow ListRow(const char* name, std::string label, std::vector<Choice> choices, bool enabled) {
+  DialogRow row = Row(RowKind::List, name, std::move(label));
   row.choices = std::move(choices);
   row.enabled = enabled;
   return row;
 }
 
 DialogRow BaudRateRow(const char* name, std::string label, bool enabled) {
-  DialogRow row;
-  row.kind = RowKind::BaudRate;
-  row.name = name;
-  row.label = std::move(label);
+  DialogRow row = Row(RowKind::BaudRate, name, std::move(label));
   row.enabled = enabled;
   return row;
 }
 
 DialogRow NumberRow(const char* name, std::string label, int minimum, int maximum,
                     std::string hint) {
-  DialogRow row;
-  row.kind = RowKind::Number;
-  row.name = name;
-  row.label = std::move(label);
+  DialogRow row = Row(RowKind::Number, name, std::move(label));
   row.minimum = minimum;
   row.maximum = maximum;
   row.hint = std::move(hint);
@@ -36,25 +39,15 @@ DialogRow NumberRow(const char* name, std::string label, int minimum, int maximu
 }
 
 DialogRow NoteRow(const char* name, std::string text) {
-  DialogRow row;
-  row.kind = RowKind::Note;
-  row.name = name;
-  row.label = std::move(text);
-  return row;
+  return Row(RowKind::Note, name, std::move(text));
 }
 
 DialogRow GroupRow(const char* name, std::string title) {
-  DialogRow row;
-  row.kind = RowKind::Group;
-  row.name = name;
-  row.label = std::move(title);
-  return row;
+  return Row(RowKind::Group, name, std::move(title));
 }
 
 DialogRow EndGroupRow() {
-  DialogRow row;
-  row.kind = RowKind::EndGroup;
-  return row;
+  return Row(RowKind::EndGroup, "", "");
 }
 
 const std::vector<Choice> kNoYes = {{"No", 0}, {"Yes", 1}};
