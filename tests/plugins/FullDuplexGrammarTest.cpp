@@ -2,6 +2,8 @@
 // without station prefix; MicroLogix with its output and input files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "corvel/CorvelExports.h"
 #include "tests/plugins/GrammarTable.h"
 
@@ -68,21 +70,47 @@ TEST(FullDuplexRebuild, NoStationAndTheDialectsNumbers) {
   CheckRebuildCase(harlow, {{0xFF, 1, 0, 1, 0, 10, 9}, "I:012/11", {}});
 }
 
-// Decimal words on the way back: every output and input word reads back
-// as itself, and so does a sample of the other types.
-TEST(FullDuplexRebuild, MicroLogixTextsRoundTrip) {
+// Decimal words on the way back: every MicroLogix output and input word
+// reads back as itself.
+TEST(FullDuplexRebuild, MicroLogixInputsAndOutputsRoundTrip) {
   DriverUnderTest merrow("Merrow");
   for (const char* type : {"I", "O"}) {
-    for (int word = 0; word < 256; word += 5) {
-      for (int bit : {0, 9, 15}) {
-        const std::string text =
-            std::string(type) + ":" + std::to_string(word) + "/" + std::to_string(bit);
-        EXPECT_TRUE(RoundTrips(merrow, text, 8)) << text;
-      }
+    for (int word = 0; word < 256; ++word) {
+      const std::string text =
+          std::string(type) + ":" + std::to_string(word) + "/" + std::to_string(word % 16);
+      EXPECT_TRUE(RoundTrips(merrow, text, 8)) << text;
     }
   }
-  for (const char* text : {"N7:255", "B3/4095", "T4:9.ACC", "R6:3.FD", "S:7/2", "N200:17/0"}) {
-    EXPECT_TRUE(RoundTrips(merrow, text, 8)) << text;
+}
+
+// A generated sample of every type's file, word, bit and sub-element, on
+// the three DF1 drivers (with and without a station where there is one).
+TEST(FullDuplexRebuild, Df1SamplesRoundTrip) {
+  const char* const tails[] = {"", "/0", "/15"};
+  const char* const elements[] = {".PRE", ".ACC", ".DN"};
+  for (const char* name : {"Brisko", "Harlow", "Merrow"}) {
+    DriverUnderTest driver(name);
+    for (int word = 0; word < 256; word += 51) {
+      const std::string w = std::to_string(word);
+      for (const char* tail : tails) {
+        for (const std::string& text :
+             {"N7:" + w + tail, "N" + std::to_string(std::min(9 + word, 255)) + ":" + w + tail,
+              "B3:" + w + tail, "S:" + w + tail}) {
+          EXPECT_TRUE(RoundTrips(driver, text, 8)) << name << " " << text;
+          if (std::string(name) == "Brisko") {
+            EXPECT_TRUE(RoundTrips(driver, "31-" + text, 8)) << text;
+          }
+        }
+      }
+      for (const char* element : elements) {
+        for (const char* file : {"T4:", "C5:", "T200:"}) {
+          const std::string text = file + w + element;
+          EXPECT_TRUE(RoundTrips(driver, text, 8)) << name << " " << text;
+        }
+      }
+      EXPECT_TRUE(RoundTrips(driver, "R6:" + w + ".POS", 8)) << name;
+      EXPECT_TRUE(RoundTrips(driver, "B3/" + std::to_string(word * 16 + 5), 8)) << name;
+    }
   }
 }
 
