@@ -71,7 +71,7 @@ int ReportCommand(const std::vector<std::string>& rest) {
   ReportPdfOptions options;
   options.landscape = args.Has("--landscape");
   options.colour = !args.Has("--mono");
-  options.letter = args.Has("--letter");
+  options.paper = args.Has("--letter") ? QPageSize::Letter : QPageSize::A4;
 
   const std::unique_ptr<QGuiApplication> application = OffscreenApplication();
   std::string error;

@@ -128,8 +128,10 @@ void PaintTable(PageCanvas& canvas, const ReportTable& table) {
       const ReportColumn& column = table.columns[c];
       double top = row.top;
       for (const ReportLine& line : row.cells[c]) {
+        // One unit further in on the left than the wrap allowed for, so the
+        // text stands clear of the column rule.
         canvas.Text(
-            ReportRect{column.left + kReportCellPadding, top,
+            ReportRect{column.left + kReportCellPadding + 1, top,
                        column.left + column.width - kReportCellPadding, top + kReportTextLine},
             line, false);
         top += kReportTextLine;

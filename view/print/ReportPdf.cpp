@@ -20,7 +20,7 @@ bool WriteReportPdf(const TOvProject& project, const std::string& fileName,
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setPageLayout(QPageLayout(
-        QPageSize(options.letter ? QPageSize::Letter : QPageSize::A4),
+        QPageSize(options.paper),
         options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
         QMarginsF(kReportPdfMarginMm, kReportPdfMarginMm, kReportPdfMarginMm, kReportPdfMarginMm),
         QPageLayout::Millimeter));

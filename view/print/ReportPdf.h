@@ -2,6 +2,7 @@
 // program's export write it.
 #pragma once
 
+#include <QPageSize>
 #include <filesystem>
 #include <string>
 
@@ -12,7 +13,7 @@ class TOvProject;
 struct ReportPdfOptions {
   bool landscape = false;
   bool colour = true;
-  bool letter = false;  // US Letter instead of A4
+  QPageSize::PageSizeId paper = QPageSize::A4;
 };
 
 /// The margins around the printable area of a PDF page, in millimetres: a
