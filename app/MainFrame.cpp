@@ -26,6 +26,7 @@
 #include "view/OrvaneDocument.h"
 #include "view/qt/ConfigurationScreen.h"
 #include "view/qt/HelpFiles.h"
+#include "view/qt/ReportPrinting.h"
 
 namespace orvane {
 namespace {
@@ -47,6 +48,8 @@ constexpr int kFileClose = 57602;
 constexpr int kFileSave = 57603;
 constexpr int kFileSaveAs = 57604;
 constexpr int kFilePrintSetup = 57606;
+constexpr int kFilePrint = 57607;
+constexpr int kFilePrintPreview = 57609;
 constexpr int kFirstRecentFile = 57616;
 constexpr int kAppAbout = 57664;
 constexpr int kAppExit = 57665;
@@ -101,7 +104,9 @@ ScreenRect DesktopRect() {
 }  // namespace
 
 MainFrame::MainFrame(ShellContext context)
-    : context_(context), tracker_(context.settings.Window()) {
+    : context_(context),
+      tracker_(context.settings.Window()),
+      printing_(std::make_unique<ReportPrinting>()) {
   setObjectName(QStringLiteral("mainFrame"));
   setWindowTitle(Text(strings::kAppTitle));
 
@@ -169,8 +174,19 @@ void MainFrame::BuildMenus() {
   connect(saveAsAction, &QAction::triggered, this, &MainFrame::FileSaveAs);
   documentActions_ = {closeAction, saveAction, saveAsAction};
   fileMenu_->addSeparator();
-  // Printing comes with the documentation report.
-  AddCommand(fileMenu_, QStringLiteral("P&rint Setup..."), kFilePrintSetup)->setEnabled(false);
+  // The documentation report of the project shown.
+  QAction* printAction = AddCommand(fileMenu_, QStringLiteral("&Print..."), kFilePrint);
+  printAction->setShortcut(QKeySequence::Print);
+  connect(printAction, &QAction::triggered, this, &MainFrame::FilePrint);
+  QAction* previewAction =
+      AddCommand(fileMenu_, QStringLiteral("Print Pre&view"), kFilePrintPreview);
+  connect(previewAction, &QAction::triggered, this, &MainFrame::FilePrintPreview);
+  QAction* setupAction = AddCommand(fileMenu_, QStringLiteral("P&rint Setup..."), kFilePrintSetup);
+  connect(setupAction, &QAction::triggered, this, [this] { printing_->PrintSetup(this); });
+  QAction* pdfAction = fileMenu_->addAction(QStringLiteral("&Export Report to PDF..."));
+  pdfAction->setObjectName(QStringLiteral("exportReportPdf"));
+  connect(pdfAction, &QAction::triggered, this, &MainFrame::ExportReportPdf);
+  documentActions_ += {printAction, previewAction, pdfAction};
   fileMenu_->addSeparator();
   recentSeparator_ = fileMenu_->addSeparator();
   QAction* exitAction = AddCommand(fileMenu_, QStringLiteral("E&xit"), kAppExit);
@@ -490,6 +506,25 @@ bool MainFrame::FileSaveAs() {
 void MainFrame::FileClose() {
   if (ConfigurationScreen* screen = ActiveScreen()) {
     screen->parentWidget()->close();
+  }
+}
+
+void MainFrame::FilePrint() {
+  if (ConfigurationScreen* screen = ActiveScreen()) {
+    printing_->Print(screen->Document().Project(), screen->Document().Path().string(), this);
+  }
+}
+
+void MainFrame::FilePrintPreview() {
+  if (ConfigurationScreen* screen = ActiveScreen()) {
+    printing_->Preview(screen->Document().Project(), screen->Document().Path().string(), this);
+  }
+}
+
+void MainFrame::ExportReportPdf() {
+  if (ConfigurationScreen* screen = ActiveScreen()) {
+    printing_->ExportPdf(screen->Document().Project(), screen->Document().Path().string(),
+                         context_.ui);
   }
 }
 

@@ -22,6 +22,7 @@ namespace orvane {
 class ConfigurationScreen;
 class DriverCatalog;
 class MainViewDialogs;
+class ReportPrinting;
 class Settings;
 class UserInterface;
 class WelcomeView;
@@ -66,6 +67,12 @@ class MainFrame final : public QMainWindow {
   bool FileSaveAs();
   /// Closes the project shown (asking to save changes first).
   void FileClose();
+  /// File Print, Print Preview and the export to PDF: the documentation
+  /// report of the project shown (Print Setup is the printer's own).
+  void FilePrint();
+  void FilePrintPreview();
+  void ExportReportPdf();
+  ReportPrinting& Printing() { return *printing_; }
   void About();
   void Help();
 
@@ -93,6 +100,7 @@ class MainFrame final : public QMainWindow {
 
   ShellContext context_;
   WindowPlacementTracker tracker_;
+  std::unique_ptr<ReportPrinting> printing_;
   bool placed_ = false;
   QStackedWidget* stack_ = nullptr;
   WelcomeView* welcome_ = nullptr;

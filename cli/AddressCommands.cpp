@@ -1,8 +1,10 @@
 // orvane-cli address: PLC addresses through a driver.
 #include <cstdio>
 
+#include "cli/AddressRebuild.h"
 #include "cli/Arguments.h"
 #include "cli/CommandGroups.h"
+#include "cli/DriverCallOptions.h"
 #include "cli/DriverSelection.h"
 #include "cli/ExitStatus.h"
 #include "cli/Json.h"
@@ -15,7 +17,9 @@ namespace {
 
 const char* const kUsage =
     "Usage: orvane-cli address validate --plc PLC [--data-type N] [--access N]\n"
-    "                                   [--raw] [--json] TEXT...\n"
+    "                                   [--raw [--type-code N] [--app-type N]\n"
+    "                                    [--check-access] [--check-type]]\n"
+    "                                   [--json] TEXT...\n"
     "\n"
     "Checks each address TEXT with the PLC's driver, as an address field of the\n"
     "desktop program does: the driver's syntax and range check, then the\n"
@@ -29,7 +33,7 @@ const char* const kUsage =
     "  --access N       the access the field needs: 0 read and write (default),\n"
     "                   1 read only, 2 write only\n"
     "  --raw            the driver's own check only (ValidatePlc), no program\n"
-    "                   checks; an empty TEXT is checked too\n"
+    "                   checks; an empty TEXT is checked too. With --raw:\n"
     "  --json           one JSON array of objects with the keys text, valid, map,\n"
     "                   access, is_bit, canonical, message (access and is_bit are\n"
     "                   null for an invalid address)\n"
@@ -39,9 +43,19 @@ const char* const kUsage =
     "single bit, the driver's canonical spelling, and the message the driver or\n"
     "the program showed. Messages also go to standard error as they are shown.\n"
     "The driver works in application type 2, as in the desktop program (the SLC\n"
-    "500 driver then refuses floating point files).\n"
+    "500 driver then refuses floating point files), unless --app-type says\n"
+    "otherwise.\n"
     "\n"
     "Exit status: 0 when every TEXT is valid, 1 otherwise.\n";
+
+// The usage of both address commands: validate's with its --raw options,
+// then rebuild's.
+std::string Usage() {
+  std::string usage = kUsage;
+  const std::string marker = "With --raw:\n";
+  usage.insert(usage.find(marker) + marker.size(), DriverCallHelp());
+  return usage + "\n" + kRebuildUsage;
+}
 
 struct Result {
   std::string text;
@@ -77,16 +91,29 @@ std::string JsonObject(const Result& result) {
 }
 
 int Validate(const std::vector<std::string>& rest) {
-  const Arguments args(rest, {{"--plc", true, false, ""},
-                              {"--data-type", true, false, ""},
-                              {"--access", true, false, ""},
-                              {"--raw", false, false, ""},
-                              {"--json", false, false, ""}});
+  std::vector<OptionSpec> specs = {{"--plc", true, false, ""},
+                                   {"--data-type", true, false, ""},
+                                   {"--access", true, false, ""},
+                                   {"--raw", false, false, ""},
+                                   {"--json", false, false, ""}};
+  for (const OptionSpec& spec : DriverCallSpecs()) {
+    specs.push_back(spec);
+  }
+  const Arguments args(rest, specs);
   const std::string plc = args.Required("--plc");
   const int dataType = static_cast<int>(args.Integer("--data-type", 0, 3).value_or(0));
   const int access = static_cast<int>(args.Integer("--access", 0, 2).value_or(0));
   const bool raw = args.Has("--raw");
   const bool json = args.Has("--json");
+  const DriverCallOptions call = ReadDriverCallOptions(args);
+  if (call.any && !raw) {
+    throw UsageError("--type-code, --app-type, --check-access and --check-type need --raw");
+  }
+  if (call.typeCode && args.Has("--data-type")) {
+    throw UsageError("give either --data-type or --type-code");
+  }
+  const RawValidation rawCall{access, call.typeCode.value_or(DriverDataTypeCode(dataType)),
+                              call.checkAccess, call.checkDataType};
   if (args.Positional().empty()) {
     throw UsageError("no address given");
   }
@@ -96,6 +123,7 @@ int Validate(const std::vector<std::string>& rest) {
   DriverSession session(recorder);
   session.Open(plc);
   PlcDriver& driver = session.Driver();
+  driver.TellApplicationType(call.applicationType);
 
   bool allValid = true;
   std::vector<Result> results;
@@ -107,7 +135,7 @@ int Validate(const std::vector<std::string>& rest) {
       result.valid = true;
       result.checked = false;
     } else {
-      result.valid = raw ? driver.ValidateSyntax(result.address, text, access, dataType)
+      result.valid = raw ? driver.ValidateRaw(result.address, text, rawCall)
                          : driver.ValidateAddress(result.address, text, access, dataType);
       if (result.valid) {
         result.canonical = driver.AddressText(result.address);
@@ -139,14 +167,18 @@ int Run(const std::vector<std::string>& args) {
   if (args[0] == "validate") {
     return Validate(rest);
   }
+  if (args[0] == "rebuild") {
+    return RebuildAddress(rest);
+  }
   throw UsageError("unknown address command '" + args[0] + "'");
 }
 
 }  // namespace
 
 CommandGroup AddressCommandGroup() {
-  static const std::string usage = std::string(kUsage) + "\n" + kPlcArgumentHelp;
-  return CommandGroup{"address", "check PLC addresses through a driver", usage.c_str(), &Run};
+  static const std::string usage = Usage() + "\n" + kPlcArgumentHelp;
+  return CommandGroup{"address", "check and rebuild PLC addresses through a driver", usage.c_str(),
+                      &Run};
 }
 
 }  // namespace orvane::cli

@@ -45,6 +45,8 @@ const char* const kUsage =
     "       orvane-cli project import-panel FILE --from OTHER [--from-port N]\n"
     "                                       [--port N] -o OUT\n"
     "       orvane-cli project tagmap check FILE [--map MAP] [--apply -o OUT]\n"
+    "       orvane-cli project report FILE -o OUT.pdf [--port N] [--landscape]\n"
+    "                                 [--mono] [--letter]\n"
     "\n"
     "new            a new project as the desktop program starts one: one panel\n"
     "               (model 1 unless --model) on port 1, the PLC named by --plc\n"
@@ -86,6 +88,10 @@ const char* const kUsage =
     "tagmap check   compares the project's addresses with its Think & Do tag map\n"
     "               (--map: another map file) and prints the log; --apply renames\n"
     "               and clears the addresses as the log says and saves to OUT\n"
+    "report         the documentation report the desktop program prints, as a PDF\n"
+    "               (no display needed): the summary page and the message tables\n"
+    "               of the current panel (--port: the panel on port N); A4\n"
+    "               portrait in colour unless --letter, --landscape, --mono\n"
     "\n"
     "  -o, --output FILE   the file to write (replaced atomically)\n"
     "  --yes, --no         the answer to the program's questions (without them\n"
@@ -462,6 +468,9 @@ int Run(const std::vector<std::string>& args) {
   }
   if (args[0] == "diff") {
     return DiffCommand(rest);
+  }
+  if (args[0] == "report") {
+    return ReportCommand(rest);
   }
   throw UsageError("unknown project command '" + args[0] + "'");
 }

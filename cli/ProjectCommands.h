@@ -17,5 +17,8 @@ int TagMapCommand(const std::vector<std::string>& args);
 int ShowCommand(const std::vector<std::string>& args);
 /// orvane-cli project diff A B [--json] (ProjectShow.cpp)
 int DiffCommand(const std::vector<std::string>& args);
+/// orvane-cli project report FILE -o OUT.pdf [--port N] [--landscape] [--mono]
+/// [--letter] (ProjectReport.cpp)
+int ReportCommand(const std::vector<std::string>& args);
 
 }  // namespace orvane::cli

@@ -3,32 +3,20 @@
 #include <cstring>
 
 #include "base/StringTable.h"
+#include "plchost/PlcDataTypes.h"
 
 namespace orvane {
-namespace {
-
-// Whether an address's access suits the access a field needs: a read-only
-// (1) or write-only (2) field takes read/write addresses and its own kind;
-// a read/write field only read/write addresses.
-bool AccessSuits(int32_t addressAccess, int wantedAccess) {
-  if (wantedAccess == PLC_ACCESS_READ_ONLY || wantedAccess == PLC_ACCESS_WRITE_ONLY) {
-    return addressAccess == PLC_ACCESS_READ_WRITE || addressAccess == wantedAccess;
-  }
-  return addressAccess == PLC_ACCESS_READ_WRITE;
-}
-
-}  // namespace
 
 int DriverDataTypeCode(int tagDataType) {
   switch (tagDataType) {
     case 0:
-      return 8;  // BCD 16
+      return plc::BCD_INT_16;
     case 1:
-      return 5;  // unsigned 16
+      return plc::UNSIGNED_INT_16;
     case 2:
-      return 9;  // BCD 32
+      return plc::BCD_INT_32;
     case 3:
-      return 6;  // unsigned 32
+      return plc::UNSIGNED_INT_32;
     default:
       return tagDataType;
   }
@@ -60,6 +48,11 @@ std::string PlcDriver::DriverName() const {
 
 bool PlcDriver::ValidateSyntax(DriverAddress& address, const std::string& text, int wantedAccess,
                                int tagDataType) {
+  return ValidateRaw(address, text, RawValidation{wantedAccess, DriverDataTypeCode(tagDataType)});
+}
+
+bool PlcDriver::ValidateRaw(DriverAddress& address, const std::string& text,
+                            const RawValidation& call) {
   auto validate = Export<PlcValidateFn>(PLC_SYM_VALIDATE);
   if (const auto silent = Export<PlcValidateFn>(PLC_SYM_VALIDATE_SILENT);
       quiet_ && silent != nullptr) {
@@ -74,7 +67,8 @@ bool PlcDriver::ValidateSyntax(DriverAddress& address, const std::string& text, 
   DriverAddress result = address;
   PlcAddress record = result.Record();
   record.mapString = nullptr;
-  if (validate(&record, text.c_str(), wantedAccess, DriverDataTypeCode(tagDataType), 0, 0) == 0) {
+  if (validate(&record, text.c_str(), call.access, call.dataTypeCode, call.checkAccess ? 1 : 0,
+               call.checkDataType ? 1 : 0) == 0) {
     return false;
   }
   if (record.mapString == nullptr) {
@@ -104,7 +98,7 @@ bool PlcDriver::ValidateAddress(DriverAddress& address, const std::string& text,
     Show(strings::kZ007, Icon::Stop);
     return false;
   }
-  if (!AccessSuits(result.access, wantedAccess)) {
+  if (!plc::AccessSuits(result.access, wantedAccess)) {
     Show(strings::kT002, Icon::Stop);
     return false;
   }

@@ -16,6 +16,14 @@ namespace orvane {
 /// unchanged.
 int DriverDataTypeCode(int tagDataType);
 
+/// The arguments of one ValidatePlc call as they reach the driver.
+struct RawValidation {
+  int access = 0;
+  int dataTypeCode = 0;  // the driver's code (plchost/PlcDataTypes.h), 0 to 12
+  bool checkAccess = false;
+  bool checkDataType = false;
+};
+
 /// A small value object over a loaded library; it does not own the library,
 /// which must outlive it. Messages for missing exports and for the host's
 /// own address checks go to the user interface given (none: not shown).
@@ -43,6 +51,9 @@ class PlcDriver {
   /// string give the P001 message.
   bool ValidateSyntax(DriverAddress& address, const std::string& text, int wantedAccess,
                       int tagDataType);
+  /// ValidatePlc with the arguments as given, for tools that reach every
+  /// path of a driver; messages and results as ValidateSyntax.
+  bool ValidateRaw(DriverAddress& address, const std::string& text, const RawValidation& call);
   /// ValidateSyntax, then the host's checks as an address field applies
   /// them: no bit addresses (Z007), and the address's access must suit the
   /// wanted access (T002). address changes only on success.

@@ -11,6 +11,9 @@ packages=(
   xvfb xauth imagemagick
   srecord binutils
   python3 locales
+  # the documentation report: its tests read PDFs (pdftotext); Liberation
+  # Sans prints where the report asks for Arial, with Arial's widths
+  poppler-utils fonts-liberation
 )
 
 missing=()

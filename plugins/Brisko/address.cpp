@@ -6,19 +6,11 @@
 namespace orvane::brisko {
 
 const df1::Df1Dialect& Dialect() {
-  static const df1::Df1Dialect dialect = [] {
-    df1::Df1Dialect d;
-    d.stationPrefix = true;
-    d.inputOutputAccepted = false;
-    d.inputOutputRefused =
-        "Error T02_3:  Invalid Address (Types I and O are not supported for SLC 500-Half "
-        "Duplex).";
-    // A map string of another DF1 driver may still carry an O or I address;
-    // it is written back with octal words and bits.
-    d.inputOutputWord = {8, 3};
-    d.inputOutputBit = {8, 2};
-    return d;
-  }();
+  static const df1::Df1Dialect dialect{
+      .stationPrefix = true,
+      .inputOutputAccepted = false,
+      .inputOutputRefused = df1::kInputOutputNotSupported,
+  };
   return dialect;
 }
 

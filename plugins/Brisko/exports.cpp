@@ -7,31 +7,22 @@
 namespace orvane::brisko {
 
 const plugin::DriverIdentity& Identity() {
-  static const plugin::DriverIdentity identity = [] {
-    plugin::DriverIdentity id;
-    id.manufacturerCode = 1;
-    id.modelCode = 4;
-    id.protocolCode = 0;
-    id.maker = "Allen-Bradley";
-    id.model = "SLC 500/MicroLogix";
-    id.protocol = "DF1(Half Duplex)";
-    id.revisionSuffix = " - Rev C";
-    id.revision = "C";
-    id.driverImage = "BriskoPanel";
-    id.helpFile = "Quenby.hlp";
-    id.helpFileOtherTypes = "QuenbyX.hlp";
-    id.mainHelpContext = 0x30015;
-    id.dialogHelpContext = 0x30010;
-    id.mapLength = 7;
-    id.bitOffset = 6;
-    id.wordOffset = 4;
-    id.characteristicC = 2;
-    id.typeOffset = 1;
-    id.characteristicE = 1;
-    id.characteristicF = 1;
-    id.characteristicG = 1;
-    return id;
-  }();
+  static const plugin::DriverIdentity identity{
+      .manufacturerCode = 1,
+      .modelCode = 4,
+      .protocolCode = 0,
+      .maker = "Allen-Bradley",
+      .model = "SLC 500/MicroLogix",
+      .protocol = "DF1(Half Duplex)",
+      .revisionSuffix = " - Rev C",
+      .revision = "C",
+      .driverImage = "BriskoPanel",
+      .helpFile = "Quenby.hlp",
+      .helpFileOtherTypes = "QuenbyX.hlp",
+      .mainHelpContext = 0x30015,
+      .dialogHelpContext = 0x30010,
+      .map = df1::kMapDetails,
+  };
   return identity;
 }
 

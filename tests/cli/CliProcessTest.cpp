@@ -10,24 +10,56 @@
 namespace orvane::testing {
 namespace {
 
-TEST(CliPlc, ListsTheInstalledDriver) {
+struct ListedDriver {
+  const char* file;
+  const char* name;
+  int manufacturer;
+  int model;
+  int mapLength;
+  const char* image;
+};
+
+// Every staged driver, in file-name order.
+const ListedDriver kListed[] = {
+    {"Brisko", "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) - Rev C", 1, 4, 7, "BriskoPanel"},
+    {"Calden", "DirectLogic (Except 330/340) DirectNet - Rev D", 31, 1, 5, "CaldenPanel"},
+    {"Dunmore", "DirectLogic DirectNet 330/340  - Rev C", 31, 4, 6, "DunmorePanel"},
+    {"Fallon", "DirectLogic  Modbus (Koyo addressing) - Rev C", 31, 3, 6, "FallonPanel"},
+    {"Harlow", "Allen-Bradley SLC 500 DF1(Full Duplex) - Rev C", 1, 9, 7, "HarlowPanel"},
+    {"Merrow", "Allen-Bradley MicroLogix DF1(Full Duplex) - Rev C", 1, 8, 7, "MerrowPanel"},
+    {"Pellam", "Mitsubishi  Melsec FX - Rev C", 9, 1, 7, "PellamPanel"},
+    {"Tandry", "Entivity (Think & Do)  Modbus - Rev D", 34, 1, 5, "TandryPanel"},
+};
+
+std::string PluginPath(const ListedDriver& driver) {
+  return (StagedInstallDir() / "dll" / (std::string(driver.file) + ".so")).string();
+}
+
+TEST(CliPlc, ListsTheInstalledDrivers) {
   const ProgramResult run = RunCli({"plc", "list"});
   EXPECT_EQ(run.exitStatus, 0) << run.err;
-  EXPECT_EQ(run.out,
-            "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) - Rev C\n"
-            "  codes 1:4, map length 7, driver image BriskoPanel\n"
-            "  " +
-                (StagedInstallDir() / "dll" / "Brisko.so").string() + "\n");
+  std::string expected;
+  for (const ListedDriver& driver : kListed) {
+    expected += std::string(driver.name) + "\n  codes " + std::to_string(driver.manufacturer) +
+                ":" + std::to_string(driver.model) + ", map length " +
+                std::to_string(driver.mapLength) + ", driver image " + driver.image + "\n  " +
+                PluginPath(driver) + "\n";
+  }
+  EXPECT_EQ(run.out, expected);
 }
 
 TEST(CliPlc, ListsAsJson) {
   const ProgramResult run = RunCli({"plc", "list", "--json"});
   EXPECT_EQ(run.exitStatus, 0) << run.err;
-  EXPECT_EQ(run.out,
-            "[\n  {\"name\": \"Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) - Rev C\", "
-            "\"manufacturer\": 1, \"model\": 4, \"map_length\": 7, \"driver_image\": "
-            "\"BriskoPanel\", \"path\": \"" +
-                (StagedInstallDir() / "dll" / "Brisko.so").string() + "\"}\n]\n");
+  std::string expected = "[";
+  for (const ListedDriver& driver : kListed) {
+    expected += std::string(expected.size() > 1 ? "," : "") + "\n  {\"name\": \"" + driver.name +
+                "\", \"manufacturer\": " + std::to_string(driver.manufacturer) +
+                ", \"model\": " + std::to_string(driver.model) +
+                ", \"map_length\": " + std::to_string(driver.mapLength) + ", \"driver_image\": \"" +
+                driver.image + "\", \"path\": \"" + PluginPath(driver) + "\"}";
+  }
+  EXPECT_EQ(run.out, expected + "\n]\n");
 }
 
 TEST(CliPlc, WritesTheDefaultAttributeFile) {

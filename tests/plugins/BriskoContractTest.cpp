@@ -2,10 +2,7 @@
 // application type, details and the attribute file.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <filesystem>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -22,61 +19,8 @@ const Bytes kDefaultAttributeFile = {1,  4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 
                                      0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0, 0,
                                      15, 0, 0, 1, 1, 4, 0, 0, 1, 0, 0, 0, 0, 30, 0};
 
-TEST(BriskoIdentity, DataExportsAndDetails) {
-  DriverUnderTest brisko;
-  EXPECT_EQ(*brisko.Export<unsigned char*>(PLC_SYM_MFG_CODE), 1);
-  EXPECT_EQ(*brisko.Export<unsigned char*>(PLC_SYM_MODEL_CODE), 4);
-  EXPECT_EQ(*brisko.Export<unsigned char*>(PLC_SYM_PROTOCOL_CODE), 0);
-  EXPECT_STREQ(brisko.Export<const char*>(PLC_SYM_NAME),
-               "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) - Rev C");
-
-  PlcDetailsInfo details{};
-  brisko.Export<PlcDetailsFn>(PLC_SYM_DETAILS)(&details);
-  EXPECT_STREQ(details.name, "Allen-Bradley SLC 500/MicroLogix DF1(Half Duplex) - Rev C");
-  EXPECT_STREQ(details.driverImage, "BriskoPanel");
-  EXPECT_EQ(details.manufacturerCode, 1);
-  EXPECT_EQ(details.modelCode, 4);
-  EXPECT_EQ(details.protocolCode, 0);
-  EXPECT_STREQ(details.maker, "Allen-Bradley");
-  EXPECT_STREQ(details.model, "SLC 500/MicroLogix");
-  EXPECT_STREQ(details.protocol, "DF1(Half Duplex)");
-  EXPECT_STREQ(details.helpFile, "Quenby.hlp");
-  EXPECT_EQ(details.mainHelpContext, 0x30015);
-  EXPECT_EQ(details.dialogHelpContext, 0x30010);
-  EXPECT_EQ(details.mapLength, 7);
-  EXPECT_EQ(details.bitOffset, 6);
-  EXPECT_EQ(details.wordOffset, 4);
-  EXPECT_EQ(details.characteristicC, 2);
-  EXPECT_EQ(details.typeOffset, 1);
-  EXPECT_EQ(details.characteristicE, 1);
-  EXPECT_EQ(details.characteristicF, 1);
-  EXPECT_EQ(details.characteristicG, 1);
-}
-
-TEST(BriskoIdentity, OnlyTheContractLeavesThePlugin) {
-  const std::string command =
-      "nm -D --defined-only " + (StagedInstallDir() / "dll" / "Brisko.so").string();
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  std::set<std::string> names;
-  char line[512];
-  while (std::fgets(line, sizeof line, pipe) != nullptr) {
-    std::string text(line);
-    text.erase(text.find_last_not_of("\n") + 1);
-    names.insert(text.substr(text.rfind(' ') + 1));
-  }
-  ASSERT_EQ(pclose(pipe), 0);
-  const std::set<std::string> contract = {"Plc_Mfg_Code",      "Plc_Model_Code",
-                                          "Plc_Protocol_code", "Plc_Name",
-                                          "ValidatePlc",       "ValidatePlcWithOutMsg",
-                                          "ReBuildAddress",    "ReBuildAddressWithOutMsg",
-                                          "PlcDetails",        "CreateAtrFileWithDefaultAttributes",
-                                          "IsAtrFileExist",    "IsAtrFileMatchingWithPLCDll",
-                                          "LaunchObject",      "LaunchObjectOrvane",
-                                          "CompareMapStrings", "SetApplicationType",
-                                          "ReleaseMapString"};
-  EXPECT_EQ(names, contract);
-}
+// Identity, details and exported symbols: DriverContractTest, for every
+// driver.
 
 TEST(BriskoApplicationType, PicksTheHelpFileAndReachesTheGrammar) {
   DriverUnderTest brisko;

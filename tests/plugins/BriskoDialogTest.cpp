@@ -17,6 +17,7 @@
 #include "base/SharedLibrary.h"
 #include "corvel/CorvelExports.h"
 #include "plchost/PlcContract.h"
+#include "tests/plugins/DialogDriving.h"
 #include "tests/support/TestPaths.h"
 
 namespace {
@@ -52,22 +53,12 @@ class BriskoDialogTest : public QObject {
   bool Launch(const std::function<void(QDialog&)>& action);
   template <typename T>
   static T* Child(QDialog& dialog, const char* name) {
-    T* child = dialog.findChild<T*>(name);
-    if (child == nullptr) {
-      qFatal("no widget %s", name);
-    }
-    return child;
+    return orvane::testing::DialogChild<T>(dialog, name);
   }
   static void Press(QDialog& dialog, QDialogButtonBox::StandardButton button) {
-    Child<QDialogButtonBox>(dialog, "buttons")->button(button)->click();
+    orvane::testing::PressButton(dialog, button);
   }
-  static QStringList Items(QComboBox* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) {
-      items << list->itemText(i);
-    }
-    return items;
-  }
+  static QStringList Items(QComboBox* list) { return orvane::testing::ListItems(list); }
   static int Receive(const char* text, unsigned, unsigned, void* context) {
     static_cast<BriskoDialogTest*>(context)->messages_ << QString::fromLatin1(text);
     return CORVEL_IDOK;
@@ -110,28 +101,10 @@ void BriskoDialogTest::init() {
 }
 
 bool BriskoDialogTest::Launch(const std::function<void(QDialog&)>& action) {
-  // The dialog runs its own event loop; the action waits in the queue until
-  // that loop has the dialog on screen.
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [this, action, poll] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) {
-      QTimer::singleShot(0, *poll);
-      return;
-    }
+  return orvane::testing::LaunchDialog(launch_, path_, [this, &action](QDialog& dialog) {
     dialogSeen_ = true;
-    action(*dialog);
-    // A failed check returns early from the action; close the dialog so the
-    // test ends instead of waiting for it.
-    if (dialog->isVisible()) {
-      dialog->reject();
-      QFAIL("the dialog was left open");
-    }
-  };
-  QTimer::singleShot(0, *poll);
-  const bool result = launch_(path_.c_str()) != 0;
-  *poll = nullptr;
-  return result;
+    action(dialog);
+  });
 }
 
 void BriskoDialogTest::showsTheStoredAttributes() {

@@ -49,8 +49,24 @@ std::vector<std::string> DriverUnderTest::TakeTexts() {
 }
 
 bool DriverUnderTest::Validate(const std::string& text, PlcAddress& out, int access, int dataType) {
+  return ValidateWith(text, out, access, dataType, false, false);
+}
+
+bool DriverUnderTest::ValidateWith(const std::string& text, PlcAddress& out, int access,
+                                   int dataType, bool checkAccess, bool checkDataType) {
   const auto validate = Export<PlcValidateFn>(PLC_SYM_VALIDATE);
-  return validate != nullptr && validate(&out, text.c_str(), access, dataType, 0, 0) != 0;
+  return validate != nullptr && validate(&out, text.c_str(), access, dataType, checkAccess ? 1 : 0,
+                                         checkDataType ? 1 : 0) != 0;
+}
+
+size_t DriverUnderTest::MapLength() {
+  PlcDetailsInfo details{};
+  Export<PlcDetailsFn>(PLC_SYM_DETAILS)(&details);
+  return static_cast<size_t>(details.mapLength);
+}
+
+void DriverUnderTest::SetApplicationType(int type) {
+  Export<PlcSetApplicationTypeFn>(PLC_SYM_SET_APP_TYPE)(type);
 }
 
 std::vector<unsigned char> DriverUnderTest::TakeMap(PlcAddress& record, size_t length) {

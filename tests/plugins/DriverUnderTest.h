@@ -34,6 +34,12 @@ class DriverUnderTest {
 
   /// ValidatePlc with both check flags off.
   bool Validate(const std::string& text, PlcAddress& out, int access = 0, int dataType = 8);
+  /// ValidatePlc with every argument given.
+  bool ValidateWith(const std::string& text, PlcAddress& out, int access, int dataType,
+                    bool checkAccess, bool checkDataType);
+  /// The map length PlcDetails reports.
+  size_t MapLength();
+  void SetApplicationType(int type);
   /// The map string of a validated record, handed back to the driver.
   std::vector<unsigned char> TakeMap(PlcAddress& record, size_t length = 7);
   /// ReBuildAddress on a map string; ok tells the result.

@@ -4,9 +4,12 @@
 
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "link/TOvExec.h"
 #include "link/TOvMuxExec.h"
+#include "plchost/DriverCatalog.h"
 #include "sim/HexFileWriter.h"
 #include "sim/StandInFiles.h"
 #include "tests/support/TestPaths.h"
@@ -105,9 +108,9 @@ TEST(StandInImage, TheProgramsReadersTakeEveryKindBack) {
   }
 }
 
-TEST(StandInImage, TheStagedDriverImagesNameTheirDrivers) {
+TEST(StandInImage, EveryStagedDriverHasItsImagesAndTheyNameIt) {
   struct Case {
-    const char* file;
+    std::string file;
     bool intel;
     uint32_t start;
     ImageKind kind;
@@ -115,11 +118,19 @@ TEST(StandInImage, TheStagedDriverImagesNameTheirDrivers) {
     uint8_t model;
     char revision;
   };
-  const Case cases[] = {
-      {"BriskoPanel.plx", true, 0x8000, ImageKind::PanelDriver, 1, 4, 'C'},
-      {"BriskoPanel.plc", false, 0x210000, ImageKind::MultiplexerDriver, 1, 4, 'C'},
-      {"multiplexer.plx", true, 0x8000, ImageKind::PanelBehindMultiplexerDriver, 0, 0, 'A'},
-  };
+  std::vector<Case> cases = {
+      {"multiplexer.plx", true, 0x8000, ImageKind::PanelBehindMultiplexerDriver, 0, 0, 'A'}};
+  orvane::DriverCatalog catalog(orvane::testing::StagedInstallDir() / "dll");
+  catalog.ScanDrivers();
+  ASSERT_EQ(catalog.Entries().size(), 8u);
+  for (const orvane::DriverEntry& driver : catalog.Entries()) {
+    // The revision is the last character of the driver's name ("- Rev C").
+    const char revision = driver.name.back();
+    cases.push_back({driver.driverImage + ".plx", true, 0x8000, ImageKind::PanelDriver,
+                     driver.manufacturerCode, driver.modelCode, revision});
+    cases.push_back({driver.driverImage + ".plc", false, 0x210000, ImageKind::MultiplexerDriver,
+                     driver.manufacturerCode, driver.modelCode, revision});
+  }
   for (const Case& test : cases) {
     std::ifstream file(orvane::testing::StagedInstallDir() / "driver" / test.file);
     ASSERT_TRUE(file) << test.file;

@@ -21,7 +21,7 @@ fs::path MiniPlcDir() {
   return ORVANE_TEST_MINIPLC_DIR;
 }
 
-TestInstall::TestInstall(const std::string& name, bool withTestDrivers) {
+TestInstall::TestInstall(const std::string& name, bool withTestDrivers, bool everyStagedDriver) {
   const fs::path staged = Staged();
   previous_ = staged.string();
   dir_ = MakeTempDir(name) / "install";
@@ -29,6 +29,13 @@ TestInstall::TestInstall(const std::string& name, bool withTestDrivers) {
   fs::create_directories(dir_ / "driver");
   fs::copy_file(staged / "libcorvel.so", dir_ / "libcorvel.so");
   fs::copy_file(staged / "dll" / "Brisko.so", dir_ / "dll" / "Brisko.so");
+  if (everyStagedDriver) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(staged / "dll")) {
+      if (entry.path().extension() == ".so" && entry.path().filename() != "Brisko.so") {
+        fs::copy_file(entry.path(), dir_ / "dll" / entry.path().filename());
+      }
+    }
+  }
   if (withTestDrivers) {
     fs::copy_file(MiniPlcDir() / "Kestrel.so", dir_ / "dll" / "Kestrel.so");
     fs::copy_file(MiniPlcDir() / "Tandem.so", dir_ / "dll" / "Tandem.so");

@@ -11,12 +11,13 @@ namespace orvane::testing {
 std::filesystem::path MiniPlcDir();
 
 /// Makes install/ with libcorvel.so, dll/Brisko.so, dll/Kestrel.so and
-/// dll/Tandem.so (only Brisko when withTestDrivers is false) and an empty
-/// driver/ folder, and points ORVANE_INSTALL_DIR at it while the object
-/// lives.
+/// dll/Tandem.so (only Brisko when withTestDrivers is false; every staged
+/// driver besides with everyStagedDriver) and an empty driver/ folder, and
+/// points ORVANE_INSTALL_DIR at it while the object lives.
 class TestInstall {
  public:
-  explicit TestInstall(const std::string& name, bool withTestDrivers = true);
+  explicit TestInstall(const std::string& name, bool withTestDrivers = true,
+                       bool everyStagedDriver = false);
   ~TestInstall();
   TestInstall(const TestInstall&) = delete;
   TestInstall& operator=(const TestInstall&) = delete;

@@ -127,8 +127,8 @@ std::optional<sim::Bytes> StatusFamilyPatch::Answer(std::span<const uint8_t> fra
   return reply;
 }
 
-TransferTest::TransferTest()
-    : install_("transfer", false),
+TransferTest::TransferTest(bool everyStagedDriver)
+    : install_("transfer", false, everyStagedDriver),
       catalog_(install_.Dir() / "dll"),
       savedBaudRate_(BaudRateSetting()) {
   InstallDriverImages();
@@ -245,22 +245,27 @@ void TransferTest::SetAddress(TOvProject& project, TOvTag& tag, const std::strin
   tag.addressText = driver.AddressText(address);
 }
 
-void TransferTest::FillTextPanel(TOvProject& project, TOvPanel& panel) {
-  SetAddress(project, panel.keysLeds.ledWord, "B3:1");
-  SetAddress(project, panel.keysLeds.buttonWord, "B3:2");
+PanelAddresses SlcAddresses() {
+  return {"B3:1", "B3:2", {"N7:0", "N7:1", "N7:2", "N7:3"}, "N7:10", "N7:12", "N7:20"};
+}
+
+void TransferTest::FillTextPanel(TOvProject& project, TOvPanel& panel,
+                                 const PanelAddresses& addresses) {
+  SetAddress(project, panel.keysLeds.ledWord, addresses.ledWord);
+  SetAddress(project, panel.keysLeds.buttonWord, addresses.buttonWord);
   panel.keysLeds.ledMode = {1, 2, 0, 1, 0};
   panel.keysLeds.buttonAction = {0, 1, 2, 0, 1};
   for (size_t line = 0; line < panel.LineRegistersInUse(); ++line) {
-    SetAddress(project, panel.lineRegisters[line], "N7:" + std::to_string(line));
+    SetAddress(project, panel.lineRegisters[line], addresses.lineRegisters.at(line));
   }
   TOvMessage& speed = AddMessage(panel, 3, true, "Speed " + std::string(4, kItem1Marker) + " rpm");
-  SetAddress(project, speed.item1, "N7:10");
+  SetAddress(project, speed.item1, addresses.item1);
   TOvMessage& temperature = AddMessage(panel, 7, true, "Temp " + std::string(3, kItem2Marker));
-  SetAddress(project, temperature.item2, "N7:12", kDataTypeBcd16);
+  SetAddress(project, temperature.item2, addresses.item2, kDataTypeBcd16);
   AddMessage(panel, 256, false, "Setup").isFolder = 1;
   TOvMessage& limit = AddMessage(panel, 255, false, "Limit " + std::string(8, kItem1Marker));
   limit.depth = 1;
-  SetAddress(project, limit.item1, "N7:20", kDataTypeBinary32);
+  SetAddress(project, limit.item1, addresses.item32, kDataTypeBinary32);
   limit.item1.accessType = kAccessWriteOnly;
   panel.firstMessageNumber = 8;
   panel.beeperEnabled = false;

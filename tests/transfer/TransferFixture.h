@@ -90,9 +90,24 @@ class StatusFamilyPatch : public sim::SimulatedDevice {
   int routed_ = 0;
 };
 
+/// The addresses FillTextPanel sets, in one PLC's syntax: read/write words.
+struct PanelAddresses {
+  std::string ledWord;
+  std::string buttonWord;
+  std::vector<std::string> lineRegisters;  // four
+  std::string item1;                       // binary 16
+  std::string item2;                       // BCD 16
+  std::string item32;                      // binary 32, written by the operator
+};
+
+/// The SLC 500 driver's.
+PanelAddresses SlcAddresses();
+
 class TransferTest : public ::testing::Test {
  protected:
-  TransferTest();
+  TransferTest() : TransferTest(false) {}
+  /// With everyStagedDriver the install holds every staged driver plug-in.
+  explicit TransferTest(bool everyStagedDriver);
   ~TransferTest() override;
 
   void UseDevice(std::unique_ptr<sim::SimulatedDevice> device);
@@ -118,8 +133,9 @@ class TransferTest : public ::testing::Test {
   /// passwords and the annunciator, model 5 is set point entries.
   TOvProject FullProject(int32_t model);
   /// PLC messages 3 and 7, a folder with a local message, LEDs, keys and
-  /// line registers.
-  void FillTextPanel(TOvProject& project, TOvPanel& panel);
+  /// line registers, at the SLC 500 driver's addresses or the ones given.
+  void FillTextPanel(TOvProject& project, TOvPanel& panel,
+                     const PanelAddresses& addresses = SlcAddresses());
   void SetAddress(TOvProject& project, TOvTag& tag, const std::string& text,
                   uint32_t dataType = kDataTypeBinary16);
 

@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "plugins/common/kit/MapOrder.h"
+#include "plugins/common/kit/MapString.h"
+
 namespace orvane::df1 {
 namespace {
 
@@ -39,14 +42,11 @@ ElementTable ElementsOf(unsigned char type) {
   }
 }
 
-void PutWord(unsigned char* bytes, uint16_t value) {
-  bytes[0] = static_cast<unsigned char>(value >> 8);
-  bytes[1] = static_cast<unsigned char>(value & 0xFF);
-}
+using plugin::GetWord;
+using plugin::PutWord;
 
-uint16_t GetWord(const unsigned char* bytes) {
-  return static_cast<uint16_t>((bytes[0] << 8) | bytes[1]);
-}
+// Station, type, file, word, bit.
+constexpr plugin::MapField kOrder[] = {{0, 1}, {1, 1}, {2, 2}, {4, 2}, {6, 1}};
 
 }  // namespace
 
@@ -71,10 +71,7 @@ Df1Address DecodeMapString(const unsigned char* mapString) {
 }
 
 int CompareMapStrings(const unsigned char* a, const unsigned char* b) {
-  // The fields are stored in order of significance, high bytes first, so
-  // the byte order is the address order.
-  const int order = std::memcmp(a, b, kMapLength);
-  return order < 0 ? -1 : (order > 0 ? 1 : 0);
+  return plugin::CompareMapFields(a, b, kOrder);
 }
 
 std::optional<SubElement> FindSubElement(unsigned char type, const char* mnemonic) {

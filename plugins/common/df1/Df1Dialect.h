@@ -14,6 +14,11 @@ struct NumberFormat {
   int width = 0;  // at least this many digits, zero-padded
 };
 
+/// Shown by the SLC 500 drivers for an output or input address; the text
+/// names the half duplex driver, which was the first to refuse them.
+inline constexpr const char* kInputOutputNotSupported =
+    "Error T02_3:  Invalid Address (Types I and O are not supported for SLC 500-Half Duplex).";
+
 struct Df1Dialect {
   /// "3-N7:0": a station 0..31 before the first "-", written back by the
   /// rebuild. Without it a "-" is an ordinary character and the station
@@ -32,7 +37,9 @@ struct Df1Dialect {
   size_t inputOutputWordDigits = 3;
   const char* inputOutputWordTooLong = "";
 
-  /// How the rebuild writes the word and the bit of an O or I address.
+  /// How the rebuild writes the word and the bit of an O or I address (a
+  /// map string of another DF1 driver may carry one even where they are
+  /// refused).
   NumberFormat inputOutputWord = {8, 3};
   NumberFormat inputOutputBit = {8, 2};
 };

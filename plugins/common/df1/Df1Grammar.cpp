@@ -7,7 +7,9 @@
 #include <cstring>
 
 #include "plugins/common/df1/Df1DataTypes.h"
-#include "plugins/common/kit/MapString.h"
+#include "plugins/common/kit/AcceptedAddress.h"
+#include "plugins/common/kit/Refusal.h"
+#include "plugins/common/kit/StationPrefix.h"
 
 namespace orvane::df1 {
 namespace {
@@ -23,10 +25,7 @@ constexpr unsigned kPlain = CORVEL_MB_PLAIN;
 constexpr unsigned kExclamation = CORVEL_MB_ICON_EXCLAMATION;
 constexpr unsigned kInformation = CORVEL_MB_ICON_INFORMATION;
 
-bool Refuse(CCorvel& corvel, const char* message, unsigned style) {
-  corvel.OvAfxMessageBox(message, style, 0);
-  return false;
-}
+using plugin::Refuse;
 
 // Numbers inside an address are unsigned decimal; a bad one is reported by
 // the number parser itself.
@@ -41,17 +40,23 @@ std::string UpperCase(std::string text) {
   return text;
 }
 
-// Whether the access of an address suits the access a caller asks for: a
-// read-only or write-only request takes a read/write address or one of its
-// own kind; any other request needs a read/write address.
-bool SuitsAccess(int32_t addressAccess, int32_t wanted) {
-  if (wanted == 1 || wanted == 2) {
-    return addressAccess == 0 || addressAccess == wanted;
-  }
-  return addressAccess == 0;
-}
-
 }  // namespace
+
+const plugin::StationRule& StationRule() {
+  static const plugin::StationRule rule{
+      .longest = 2,
+      .notation = DT_UNSIGNED_DECIMAL,
+      .minimum = 0,
+      .maximum = kHighestStation,
+      .none = kNoStation,
+      .badLength = {"Error T02_3:  Invalid Address (Invalid Slave Address).", kExclamation},
+      .notANumber = {},
+      .outOfRange = {"Error T02_3:  Invalid Address (Invalid Slave Address; check the range (1 - "
+                     "31)).",
+                     kExclamation},
+  };
+  return rule;
+}
 
 bool Df1Grammar::Parse(CCorvel& corvel, const std::string& text, Df1Address& address) const {
   Df1Address parsed;
@@ -61,26 +66,9 @@ bool Df1Grammar::Parse(CCorvel& corvel, const std::string& text, Df1Address& add
 
   // Station prefix: "3-N7:0".
   std::string proper = text;
-  if (dialect_.stationPrefix) {
-    if (const size_t dash = text.find('-'); dash != npos) {
-      const std::string station = text.substr(0, dash);
-      if (station.empty() || station.size() > 2) {
-        return Refuse(corvel, "Error T02_3:  Invalid Address (Invalid Slave Address).",
-                      kExclamation);
-      }
-      uint16_t value = 0;
-      if (!ReadNumber(corvel, station, value)) {
-        return false;
-      }
-      if (value > kHighestStation) {
-        return Refuse(
-            corvel,
-            "Error T02_3:  Invalid Address (Invalid Slave Address; check the range (1 - 31)).",
-            kExclamation);
-      }
-      parsed.station = static_cast<unsigned char>(value);
-      proper = text.substr(dash + 1);
-    }
+  if (dialect_.stationPrefix &&
+      !plugin::ReadStationPrefix(corvel, StationRule(), text, parsed.station, proper)) {
+    return false;
   }
 
   if (proper.size() < 3) {
@@ -224,19 +212,11 @@ bool Df1Grammar::Validate(CCorvel& corvel, const plugin::AddressRequest& request
   if (!Parse(corvel, request.text, address)) {
     return false;
   }
-  if (request.checkAccess && !SuitsAccess(address.access, request.access)) {
-    corvel.DisplayDLLErrorStrings(2);
+  if (!plugin::PassesRequestedChecks(corvel, request, address.access,
+                                     SuitsDataType(address, request.dataType))) {
     return false;
   }
-  if (request.checkDataType && !SuitsDataType(address, request.dataType)) {
-    corvel.DisplayDLLErrorStrings(5);
-    return false;
-  }
-  const auto map = EncodeMapString(address);
-  out.mapString = plugin::AllocateMapString(map.data(), map.size());
-  out.access = address.access;
-  out.isBit = address.isBit;
-  out.valid = 1;
+  plugin::FillAccepted(out, EncodeMapString(address), address.access, address.isBit);
   out.type = address.type;
   out.fileNumber = address.fileNumber;
   out.wordNumber = address.wordNumber;

@@ -8,8 +8,24 @@
 #include "plugins/common/df1/Df1Address.h"
 #include "plugins/common/df1/Df1Dialect.h"
 #include "plugins/common/kit/DriverDefinition.h"
+#include "plugins/common/kit/StationPrefix.h"
 
 namespace orvane::df1 {
+
+/// The 7-byte map string of every DF1 driver: bit at 6, word at 4, type at
+/// 1.
+inline constexpr plugin::MapDetails kMapDetails{.length = kMapLength,
+                                                .bitOffset = 6,
+                                                .wordOffset = 4,
+                                                .characteristicC = 2,
+                                                .typeOffset = 1,
+                                                .characteristicE = 1,
+                                                .characteristicF = 1,
+                                                .characteristicG = 1};
+
+/// The station prefix of the dialects that have one: 0..31, at most two
+/// characters.
+const plugin::StationRule& StationRule();
 
 class Df1Grammar final : public plugin::AddressGrammar {
  public:

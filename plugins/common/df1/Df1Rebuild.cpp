@@ -4,14 +4,12 @@
 #include <cstdio>
 
 #include "plugins/common/df1/Df1Grammar.h"
+#include "plugins/common/kit/Refusal.h"
 
 namespace orvane::df1 {
 namespace {
 
-bool Refuse(CCorvel& corvel, const char* message, unsigned style) {
-  corvel.OvAfxMessageBox(message, style, 0);
-  return false;
-}
+using plugin::Refuse;
 
 std::string Number(unsigned value, NumberFormat format) {
   char digits[16] = {};
@@ -25,12 +23,11 @@ constexpr NumberFormat kDecimal = {10, 0};
 
 bool Df1Grammar::Format(CCorvel& corvel, Df1Address& address, std::string& text) const {
   std::string out;
-  if (dialect_.stationPrefix && address.station != kNoStation) {
-    if (address.station > kHighestStation) {
-      return Refuse(corvel, "Error T02_1:  Invalid Station Address", CORVEL_MB_PLAIN);
-    }
-    out += Number(address.station, kDecimal);
-    out += '-';
+  if (dialect_.stationPrefix &&
+      !plugin::WriteStationPrefix(corvel, StationRule(), address.station,
+                                  {"Error T02_1:  Invalid Station Address", CORVEL_MB_PLAIN},
+                                  out)) {
+    return false;
   }
   const unsigned char type = address.type;
   if (type >= kTypeCount) {

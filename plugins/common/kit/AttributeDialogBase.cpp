@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,8 +23,9 @@ AttributeDialogBase::AttributeDialogBase(CCorvel& corvel, const DriverIdentity& 
   setWindowTitle(title);
   setModal(true);
   auto* layout = new QVBoxLayout(this);
-  form_ = new QFormLayout;
-  layout->addLayout(form_);
+  topForm_ = new QFormLayout;
+  form_ = topForm_;
+  layout->addLayout(topForm_);
 
   auto* revision = new QLabel(QString::fromLatin1(identity.revision), this);
   revision->setObjectName("revision");
@@ -38,9 +40,11 @@ AttributeDialogBase::AttributeDialogBase(CCorvel& corvel, const DriverIdentity& 
   connect(buttons, &QDialogButtonBox::helpRequested, this, &AttributeDialogBase::ShowHelp);
 }
 
-QComboBox* AttributeDialogBase::AddList(const char* objectName, const QString& label) {
+QComboBox* AttributeDialogBase::AddList(const char* objectName, const QString& label,
+                                        bool enabled) {
   auto* list = new QComboBox(this);
   list->setObjectName(objectName);
+  list->setEnabled(enabled);
   form_->addRow(label, list);
   return list;
 }
@@ -60,6 +64,24 @@ QLineEdit* AttributeDialogBase::AddNumber(const char* objectName, const QString&
 
 void AttributeDialogBase::HideRow(QWidget* field) {
   form_->setRowVisible(field, false);
+}
+
+QLabel* AttributeDialogBase::AddNote(const char* objectName, const QString& text) {
+  auto* note = new QLabel(text, this);
+  note->setObjectName(objectName);
+  form_->addRow(note);
+  return note;
+}
+
+void AttributeDialogBase::BeginGroup(const char* objectName, const QString& title) {
+  auto* group = new QGroupBox(title, this);
+  group->setObjectName(objectName);
+  form_ = new QFormLayout(group);
+  topForm_->addRow(group);
+}
+
+void AttributeDialogBase::EndGroup() {
+  form_ = topForm_;
 }
 
 std::optional<std::vector<unsigned char>> AttributeDialogBase::ReadFile(size_t minimumLength) {

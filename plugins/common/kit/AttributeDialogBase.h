@@ -27,14 +27,20 @@ class AttributeDialogBase : public QDialog {
                       const std::string& path, QWidget* parent = nullptr);
 
  protected:
-  /// A list row; objectName lets tests and style sheets find the list.
-  QComboBox* AddList(const char* objectName, const QString& label);
+  /// A list row; objectName lets tests and style sheets find the list. A
+  /// disabled list only shows its value.
+  QComboBox* AddList(const char* objectName, const QString& label, bool enabled = true);
   /// A number row checked against minimum..maximum on OK; hint follows the
   /// field (for example the range in words).
   QLineEdit* AddNumber(const char* objectName, const QString& label, int minimum, int maximum,
                        const QString& hint);
   /// Keeps a row in the dialog but out of sight.
   void HideRow(QWidget* field);
+  /// A line of text across the form.
+  QLabel* AddNote(const char* objectName, const QString& text);
+  /// Starts a titled group box; the rows added until EndGroup go into it.
+  void BeginGroup(const char* objectName, const QString& title);
+  void EndGroup();
 
   /// The file's bytes. Nothing when it cannot be opened; nothing and the
   /// "unable to open" message when it opens but holds fewer than
@@ -67,7 +73,8 @@ class AttributeDialogBase : public QDialog {
   CCorvel& corvel_;
   const DriverIdentity& identity_;
   std::string path_;
-  QFormLayout* form_ = nullptr;
+  QFormLayout* form_ = nullptr;  // where rows go: the dialog's or a group's
+  QFormLayout* topForm_ = nullptr;
   std::vector<NumberField> numbers_;
 };
 

@@ -87,14 +87,14 @@ void FillDetails(const char* name, PlcDetailsInfo* out) {
   CopyText(out->helpFile, State().helpFile.c_str());
   out->mainHelpContext = identity.mainHelpContext;
   out->dialogHelpContext = identity.dialogHelpContext;
-  out->mapLength = identity.mapLength;
-  out->bitOffset = identity.bitOffset;
-  out->wordOffset = identity.wordOffset;
-  out->characteristicC = identity.characteristicC;
-  out->typeOffset = identity.typeOffset;
-  out->characteristicE = identity.characteristicE;
-  out->characteristicF = identity.characteristicF;
-  out->characteristicG = identity.characteristicG;
+  out->mapLength = identity.map.length;
+  out->bitOffset = identity.map.bitOffset;
+  out->wordOffset = identity.map.wordOffset;
+  out->characteristicC = identity.map.characteristicC;
+  out->typeOffset = identity.map.typeOffset;
+  out->characteristicE = identity.map.characteristicE;
+  out->characteristicF = identity.map.characteristicF;
+  out->characteristicG = identity.map.characteristicG;
 }
 
 bool CreateDefaultAttributes(const char* path) {

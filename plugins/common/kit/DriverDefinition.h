@@ -13,6 +13,20 @@
 
 namespace orvane::plugin {
 
+/// The shape of a driver's map string as PlcDetails reports it: its length,
+/// where its bit, word and type bytes lie, and the characteristics the
+/// host carries along.
+struct MapDetails {
+  int32_t length = 0;
+  int32_t bitOffset = 0;
+  int32_t wordOffset = 0;
+  int32_t characteristicC = 0;
+  int32_t typeOffset = 0;
+  unsigned char characteristicE = 0;
+  unsigned char characteristicF = 0;
+  unsigned char characteristicG = 0;
+};
+
 /// The fixed description of a driver: its codes, its name parts, its panel
 /// driver image and help files, and the values PlcDetails reports.
 struct DriverIdentity {
@@ -31,14 +45,7 @@ struct DriverIdentity {
   const char* helpFileOtherTypes = "";
   int32_t mainHelpContext = 0;
   int32_t dialogHelpContext = 0;
-  int32_t mapLength = 0;
-  int32_t bitOffset = 0;
-  int32_t wordOffset = 0;
-  int32_t characteristicC = 0;
-  int32_t typeOffset = 0;
-  unsigned char characteristicE = 0;
-  unsigned char characteristicF = 0;
-  unsigned char characteristicG = 0;
+  MapDetails map;
 };
 
 /// The arguments of one ValidatePlc call.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 namespace orvane::plugin {
 
@@ -12,5 +13,15 @@ unsigned char* AllocateMapString(const unsigned char* bytes, size_t length);
 
 /// Frees a buffer from AllocateMapString; nullptr is ignored.
 void FreeMapString(unsigned char* mapString);
+
+/// Numbers inside a map string are stored high byte first.
+inline void PutWord(unsigned char* bytes, uint16_t value) {
+  bytes[0] = static_cast<unsigned char>(value >> 8);
+  bytes[1] = static_cast<unsigned char>(value & 0xFF);
+}
+
+inline uint16_t GetWord(const unsigned char* bytes) {
+  return static_cast<uint16_t>((bytes[0] << 8) | bytes[1]);
+}
 
 }  // namespace orvane::plugin
