@@ -111,10 +111,4 @@ bool AddressEntry::Enter(const std::string& fieldText, const AddressRule& rule, 
   return true;
 }
 
-bool AddressEntry::Accepts(const std::string& fieldText, const AddressRule& rule,
-                           const TOvTag& address) {
-  TOvTag copy = address;
-  return Enter(fieldText, rule, copy);
-}
-
 }  // namespace orvane

@@ -85,16 +85,15 @@ class AddressEntry {
 
   /// Takes fieldText into address by the rule. An empty address is an
   /// unset one: it is accepted without a check and clears the address (its
-  /// options stay, and it takes the rule's data type). Otherwise the driver checks the text with the rule's
-  /// access and data type; the host refuses bit addresses (Z007) and an
-  /// access that does not suit the field (T002). On success address takes
-  /// the data type, the parsed form, the tag name and as its text the
-  /// driver's canonical spelling (a tag name field keeps its map remainder:
-  /// the tag map check compares addresses with the map by that text).
-  /// false leaves address as it was; the reason has been shown.
+  /// options stay, and it takes the rule's data type). Otherwise the driver
+  /// checks the text with the rule's access and data type; the host refuses
+  /// bit addresses (Z007) and an access that does not suit the field
+  /// (T002). On success address takes the data type, the parsed form, the
+  /// tag name and as its text the driver's canonical spelling (a tag name
+  /// field keeps its map remainder: the tag map check compares addresses
+  /// with the map by that text). false leaves address as it was; the reason
+  /// has been shown.
   bool Enter(const std::string& fieldText, const AddressRule& rule, TOvTag& address);
-  /// Enter on a copy: whether the field's text would be taken.
-  bool Accepts(const std::string& fieldText, const AddressRule& rule, const TOvTag& address);
 
  private:
   TOvProject& project_;

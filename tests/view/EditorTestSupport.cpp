@@ -19,8 +19,10 @@ void Require(bool done, const char* step) {
 
 }  // namespace
 
-EditorWorld::EditorWorld(const std::string& name)
-    : install_(name), catalog_(install_.Dir() / "dll"), dir_(MakeTempDir(name)) {
+EditorWorld::EditorWorld(const std::string& name, bool everyStagedDriver)
+    : install_(name, true, everyStagedDriver),
+      catalog_(install_.Dir() / "dll"),
+      dir_(MakeTempDir(name)) {
   catalog_.ScanDrivers();
 }
 

@@ -22,7 +22,9 @@ inline constexpr unsigned kTandemModel = 1;
 
 class EditorWorld {
  public:
-  explicit EditorWorld(const std::string& name);
+  /// everyStagedDriver: the real drivers of every PLC family too (the Think
+  /// & Do codes then name Tandry, listed after Tandem).
+  explicit EditorWorld(const std::string& name, bool everyStagedDriver = false);
 
   /// A single panel project with one panel of the model, bound to the
   /// driver with the codes (with its default attributes).

@@ -4,6 +4,7 @@
 // file.
 #include <gtest/gtest.h>
 
+#include "project/ProjectDriver.h"
 #include "tests/view/EditorTestSupport.h"
 #include "view/AnnunciatorSetup.h"
 #include "view/KeysLedsSetup.h"
@@ -224,6 +225,30 @@ TEST_F(SetupEditorsTest, ThinkAndDoFieldsShowAndKeepTagNames) {
   EXPECT_EQ(PanelText(loaded), PanelText(project));
   EXPECT_EQ(loaded.panels[0].lineRegisters[0].tagName, "TANK");
   EXPECT_TRUE(ui_.MessageTexts().empty());
+}
+
+TEST(ThinkAndDoSetup, TheThinkAndDoDriverTakesTheMapRemaindersOfTheTagNames) {
+  EditorWorld world("think-and-do", true);
+  TOvProject project = world.TagMapProject(kModelOv200P);
+  ASSERT_EQ(project.plc.ManufacturerCode(), 34);
+  ASSERT_NE(project.plc.pluginPath.find("Tandry"), std::string::npos);
+  TOvPanel& panel = project.panels[0];
+  SystemAddressSetup setup(project, panel, world.Ui());
+  SystemAddressFields fields = setup.Fields();
+  fields.lines[0] = "PUMP\tC10,5,10,x";
+  // A remainder whose type index names no Think & Do data type.
+  fields.lines[1] = "ODD\tC10,3,10,x";
+  EXPECT_FALSE(setup.Accept(fields));
+  EXPECT_EQ(setup.FailedField(), SystemAddressField::Line2);
+  fields.lines[1] = "TANK\tN7,7,5,x";
+  ASSERT_TRUE(setup.Accept(fields));
+  // The remainder stays the text; the parsed form is the driver's Modbus
+  // reference (slave 0, holding registers, 4107 for element 5 of N).
+  EXPECT_EQ(panel.lineRegisters[1].addressText, "N7,7,5,x");
+  EXPECT_EQ(DriverAddressOf(panel.lineRegisters[1]).MapText(), "00 03 10 0B 00");
+  TOvProject loaded = world.SaveAndReload(project);
+  EXPECT_TRUE(loaded.Equals(project));
+  EXPECT_EQ(PanelText(loaded), PanelText(project));
 }
 
 }  // namespace
