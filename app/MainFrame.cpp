@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -15,19 +14,18 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
-#include <QUrl>
 
 #include "app/AboutDialog.h"
 #include "app/PortMenu.h"
 #include "app/WelcomeView.h"
 #include "app/WorkingFolder.h"
-#include "base/InstallDir.h"
 #include "base/Settings.h"
 #include "base/StringTable.h"
 #include "base/UserInterface.h"
 #include "view/DocumentBinding.h"
 #include "view/OrvaneDocument.h"
 #include "view/qt/ConfigurationScreen.h"
+#include "view/qt/HelpFiles.h"
 #include "view/qt/ReportPrinting.h"
 
 namespace orvane {
@@ -536,14 +534,7 @@ void MainFrame::About() {
 }
 
 void MainFrame::Help() {
-  const fs::path help = InstallDir() / "help" / "orvane.html";
-  std::error_code error;
-  if (fs::is_regular_file(help, error) &&
-      QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())))) {
-    return;
-  }
-  context_.ui.Show(FormatText(LoadString(strings::kHelpNotInstalled), help.c_str()),
-                   Icon::Information);
+  OpenProgramHelp(context_.ui);
 }
 
 void MainFrame::UpdateTitles() {

@@ -45,6 +45,45 @@ class PlacingInterface final : public ForwardingUserInterface {
 
 constexpr const char* kErrorCaption = "Error";
 
+// Reads an address's lines; an address that refuses (a data item with a bad
+// access type) has told the user why.
+void LoadAddressLines(LineReader& in, PlacingInterface& ui, TOvTag& tag) {
+  if (!tag.Load(in, ui)) {
+    throw InvalidFile{ui.shown};
+  }
+}
+
+// A message's lines: number, text, kind (with the tree place of a local
+// message), the set point flag on the set point model, the data items in
+// use and, in the current version, the leading-zero flags.
+void ReadMessageLines(LineReader& in, PlacingInterface& ui, bool current, TOvMessage& message,
+                      const TOvPanel& panel) {
+  message.number = in.Int();
+  message.text = in.Line();
+  message.isPlcMessage = in.Int();
+  if (message.isPlcMessage == 0) {
+    message.isFolder = in.Int();
+    message.depth = static_cast<int16_t>(in.Int());
+  }
+  if (panel.IsSetPoint()) {
+    message.setPointValue = in.EqualsOne();
+  }
+  if (message.HasMarker(kItem1Marker) || panel.IsSetPoint()) {
+    LoadAddressLines(in, ui, message.item1);
+  }
+  if (message.Item2InUse()) {
+    LoadAddressLines(in, ui, message.item2);
+  }
+  if (message.Item3InUse()) {
+    LoadAddressLines(in, ui, message.item3);
+  }
+  if (current) {
+    for (bool& zeros : message.leadingZeros) {
+      zeros = in.EqualsOne();
+    }
+  }
+}
+
 bool InRange(int32_t value, int32_t low, int32_t high) {
   return value >= low && value <= high;
 }
@@ -193,38 +232,10 @@ class Reader {
   }
 
   void ReadMessage(TOvMessage& message, const TOvPanel& panel) {
-    message.number = in_.Int();
-    message.text = in_.Line();
-    message.isPlcMessage = in_.Int();
-    if (message.isPlcMessage == 0) {
-      message.isFolder = in_.Int();
-      message.depth = static_cast<int16_t>(in_.Int());
-    }
-    if (panel.IsSetPoint()) {
-      message.setPointValue = in_.EqualsOne();
-    }
-    if (message.HasMarker(kItem1Marker) || panel.IsSetPoint()) {
-      LoadAddress(message.item1);
-    }
-    if (message.Item2InUse()) {
-      LoadAddress(message.item2);
-    }
-    if (message.Item3InUse()) {
-      LoadAddress(message.item3);
-    }
-    if (current_) {
-      for (bool& zeros : message.leadingZeros) {
-        zeros = in_.EqualsOne();
-      }
-    }
+    ReadMessageLines(in_, ui_, current_, message, panel);
   }
 
-  void LoadAddress(TOvTag& tag) {
-    // Data items tell the user about a bad access type themselves.
-    if (!tag.Load(in_, ui_)) {
-      throw InvalidFile{ui_.shown};
-    }
-  }
+  void LoadAddress(TOvTag& tag) { LoadAddressLines(in_, ui_, tag); }
 
   void ReadPlc() {
     TOvPlcInfo& plc = project_.plc;
@@ -304,6 +315,21 @@ bool ReadProject(std::istream& in, TOvProject& project, UserInterface& ui,
                            ProjectFilePlace(sourceName, reader.Line()) + ".", 0});
     return fail(error.DisplayText(), true);
   }
+}
+
+bool ReadMessageRecord(std::istream& in, TOvMessage& message, const TOvPanel& panel,
+                       UserInterface& ui) {
+  LineReader lines(in);
+  const std::string noName;
+  PlacingInterface placing(ui, noName, lines);
+  try {
+    ReadMessageLines(lines, placing, true, message, panel);
+  } catch (const InvalidFile&) {
+    return false;
+  } catch (const TOvException&) {
+    return false;
+  }
+  return !lines.PastEnd();
 }
 
 }  // namespace orvane

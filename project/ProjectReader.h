@@ -8,6 +8,8 @@
 namespace orvane {
 
 class LineReader;
+class TOvMessage;
+class TOvPanel;
 class TOvProject;
 class UserInterface;
 
@@ -51,5 +53,12 @@ bool ReadProject(std::istream& in, TOvProject& project, UserInterface& ui,
 /// "FILE, line N" (or "line N" without a name): the place a message about a
 /// project file names in its details.
 std::string ProjectFilePlace(const std::string& sourceName, int line);
+
+/// Reads one message record of the panel (the lines WriteMessage writes, in
+/// the current version) into message, for the clipboard. false when the
+/// text is not a whole record or an address in it is refused (an access
+/// type outside 0 to 2 has been shown; a data type outside 0 to 3 is not).
+bool ReadMessageRecord(std::istream& in, TOvMessage& message, const TOvPanel& panel,
+                       UserInterface& ui);
 
 }  // namespace orvane

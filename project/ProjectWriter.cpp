@@ -6,31 +6,6 @@
 namespace orvane {
 namespace {
 
-void WriteMessage(const TOvMessage& message, const TOvPanel& panel, LineWriter& out) {
-  out.Int(message.number);
-  out.Line(message.text);
-  out.Int(message.isPlcMessage);
-  if (message.isPlcMessage == 0) {
-    out.Int(message.isFolder);
-    out.Int(message.depth);
-  }
-  if (panel.IsSetPoint()) {
-    out.Bool(message.setPointValue);
-  }
-  if (message.HasMarker(kItem1Marker) || panel.IsSetPoint()) {
-    message.item1.Save(out);
-  }
-  if (message.Item2InUse()) {
-    message.item2.Save(out);
-  }
-  if (message.Item3InUse()) {
-    message.item3.Save(out);
-  }
-  for (const bool zeros : message.leadingZeros) {
-    out.Bool(zeros);
-  }
-}
-
 // portNumber: the port written for the panel (export always writes 1).
 void WritePanel(const TOvPanel& panel, int32_t portNumber, LineWriter& out) {
   out.Int(panel.panelModel);
@@ -76,6 +51,31 @@ void WritePlcAndTagMap(const TOvProject& project, LineWriter& out) {
 }
 
 }  // namespace
+
+void WriteMessage(const TOvMessage& message, const TOvPanel& panel, LineWriter& out) {
+  out.Int(message.number);
+  out.Line(message.text);
+  out.Int(message.isPlcMessage);
+  if (message.isPlcMessage == 0) {
+    out.Int(message.isFolder);
+    out.Int(message.depth);
+  }
+  if (panel.IsSetPoint()) {
+    out.Bool(message.setPointValue);
+  }
+  if (message.HasMarker(kItem1Marker) || panel.IsSetPoint()) {
+    message.item1.Save(out);
+  }
+  if (message.Item2InUse()) {
+    message.item2.Save(out);
+  }
+  if (message.Item3InUse()) {
+    message.item3.Save(out);
+  }
+  for (const bool zeros : message.leadingZeros) {
+    out.Bool(zeros);
+  }
+}
 
 void WriteProject(const TOvProject& project, LineWriter& out) {
   out.Line(kCurrentMagic);

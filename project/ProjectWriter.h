@@ -6,6 +6,7 @@
 namespace orvane {
 
 class LineWriter;
+class TOvMessage;
 class TOvPanel;
 class TOvProject;
 
@@ -20,5 +21,9 @@ void WriteProject(const TOvProject& project, LineWriter& out);
 /// One panel as a single panel project: the magic, system mode 0, one
 /// panel (written with port 1), the project's PLC and its tag map lines.
 void WriteSinglePanelProject(const TOvProject& project, const TOvPanel& panel, LineWriter& out);
+
+/// One message record of the panel, as the project file holds it (the
+/// clipboard carries the same lines).
+void WriteMessage(const TOvMessage& message, const TOvPanel& panel, LineWriter& out);
 
 }  // namespace orvane

@@ -20,6 +20,7 @@
 #include "project/ProjectFile.h"
 #include "project/TOvProject.h"
 #include "tests/app/GuiTestSupport.h"
+#include "tests/support/QtTestHelpers.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/TestInstall.h"
 #include "tests/support/TestPaths.h"
@@ -34,51 +35,6 @@ namespace orvane::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-void Picture(QWidget* widget, const char* name) {
-  const char* dir = std::getenv("ORVANE_SCREENSHOT_DIR");
-  if (dir != nullptr && *dir != '\0') {
-    // The layout settles first, as it has by the time a user looks.
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-    widget->grab().save(QDir(QString::fromUtf8(dir)).filePath(QString::fromUtf8(name) + ".png"));
-  }
-}
-
-// Answers the file chooser by typing the path and pressing Enter: once to
-// take the completion the chooser offers while the name is typed, and again
-// to accept when it is still open.
-void TypeIntoFileChooser(const QString& path) {
-  WhenModal(
-      [path](QWidget* dialog) {
-        QPointer<QLineEdit> name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QVERIFY(name != nullptr);
-        QTest::keyClicks(name, path);
-        QPointer<QWidget> chooser = dialog;
-        for (int press = 0; press < 2 && chooser && chooser->isVisible(); ++press) {
-          QWidget* target = QApplication::activePopupWidget();
-          QTest::keyClick(target != nullptr ? target : name.data(), Qt::Key_Return);
-        }
-      },
-      QStringLiteral("fileDialog"));
-}
-
-// Picks a model in "Select Panel" with the arrow keys and Enter.
-void PickModelByKeys(int downPresses, const char* picture = nullptr) {
-  WhenModal(
-      [downPresses, picture](QWidget* dialog) {
-        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("modelList"));
-        QVERIFY(list != nullptr);
-        for (int i = 0; i < downPresses; ++i) {
-          QTest::keyClick(list, Qt::Key_Down);
-        }
-        if (picture != nullptr) {
-          Picture(dialog, picture);
-        }
-        QTest::keyClick(list, Qt::Key_Return);
-      },
-      QStringLiteral("dlg_102"));
-}
 
 }  // namespace
 
@@ -95,14 +51,14 @@ class DesktopInputTest : public QObject {
     // A larger window than the first run's, for the pictures.
     shell.Config().SetWindow(WindowPlacement{false, 40, 30, 940, 690});
     QVERIFY(shell.App().Start());
-    Picture(shell.App().Splash(), "splash");
+    SavePicture(shell.App().Splash(), "splash");
     QTest::keyClick(shell.App().Splash(), Qt::Key_Escape);
     QTRY_VERIFY(shell.Frame().isVisible());
     MainFrame& frame = shell.Frame();
     ui.SetMainWindow(&frame);
     frame.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&frame));
-    Picture(&frame, "welcome");
+    SavePicture(&frame, "welcome");
 
     // New from the welcome screen: the name typed into the chooser, which
     // adds the extension.
@@ -113,7 +69,7 @@ class DesktopInputTest : public QObject {
     ConfigurationScreen* screen = frame.ActiveScreen();
     QVERIFY(screen != nullptr);
     QVERIFY(fs::exists(file));
-    Picture(&frame, "new-project");
+    SavePicture(&frame, "new-project");
 
     // A multi-panel system: port 2 by double click, port 3 by keyboard.
     QTest::mouseClick(screen->findChild<QRadioButton*>(QStringLiteral("ctl_1017")), Qt::LeftButton);
@@ -130,7 +86,7 @@ class DesktopInputTest : public QObject {
     // A click makes port 2 current again.
     QTest::mouseClick(port2, Qt::LeftButton);
     QVERIFY(port2->IsCurrent());
-    Picture(&frame, "configuration-screen");
+    SavePicture(&frame, "configuration-screen");
 
     // Saved with Ctrl+S, the frame being the active window again.
     frame.activateWindow();

@@ -1,9 +1,13 @@
 #include "tests/app/GuiTestSupport.h"
 
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
 #include "app/SplashWindow.h"
+#include "tests/support/QtTestHelpers.h"
 
 namespace orvane::testing {
 
@@ -23,6 +27,37 @@ void WhenModal(std::function<void(QWidget*)> action, const QString& objectName) 
     action(modal);
   });
   timer->start();
+}
+
+void TypeIntoFileChooser(const QString& path) {
+  WhenModal(
+      [path](QWidget* dialog) {
+        QPointer<QLineEdit> name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name != nullptr);
+        QTest::keyClicks(name, path);
+        QPointer<QWidget> chooser = dialog;
+        for (int press = 0; press < 2 && chooser && chooser->isVisible(); ++press) {
+          QWidget* target = QApplication::activePopupWidget();
+          QTest::keyClick(target != nullptr ? target : name.data(), Qt::Key_Return);
+        }
+      },
+      QStringLiteral("fileDialog"));
+}
+
+void PickModelByKeys(int downPresses, const char* picture) {
+  WhenModal(
+      [downPresses, picture](QWidget* dialog) {
+        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("modelList"));
+        QVERIFY(list != nullptr);
+        for (int i = 0; i < downPresses; ++i) {
+          QTest::keyClick(list, Qt::Key_Down);
+        }
+        if (picture != nullptr) {
+          SavePicture(dialog, picture);
+        }
+        QTest::keyClick(list, Qt::Key_Return);
+      },
+      QStringLiteral("dlg_102"));
 }
 
 SettingsPaths TestSettingsPaths(const std::filesystem::path& folder,

@@ -22,6 +22,15 @@ namespace orvane::testing {
 /// that opens the dialog; the dialog's event loop runs the action.
 void WhenModal(std::function<void(QWidget*)> action, const QString& objectName = {});
 
+/// Answers the next file chooser by typing the path and pressing Enter:
+/// once to take the completion the chooser offers while the name is typed,
+/// and again to accept when it is still open.
+void TypeIntoFileChooser(const QString& path);
+
+/// Picks a model in the next "Select Panel" with the arrow keys (down from
+/// the preselected one) and Enter; picture (when given) names its picture.
+void PickModelByKeys(int downPresses, const char* picture = nullptr);
+
 /// Settings files of their own in folder, with installDir as "Install Dir".
 SettingsPaths TestSettingsPaths(const std::filesystem::path& folder,
                                 const std::filesystem::path& installDir);

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +21,7 @@
 #include "project/ProjectWriter.h"
 #include "project/TOvProject.h"
 #include "tests/app/GuiTestSupport.h"
+#include "tests/support/QtTestHelpers.h"
 #include "tests/support/ScriptedUserInterface.h"
 #include "tests/support/ScriptedViewDialogs.h"
 #include "tests/support/TestInstall.h"
@@ -32,15 +34,6 @@ namespace orvane::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-template <typename T>
-T* Find(QObject* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromUtf8(name));
-  if (child == nullptr) {
-    qWarning("no %s", name);
-  }
-  return child;
-}
 
 std::string FieldText(ConfigurationScreen* screen, int port) {
   return Find<PortField>(screen, ("portField" + std::to_string(port)).c_str())
@@ -261,6 +254,24 @@ class ShellTest : public QObject {
     QCOMPARE(FieldText(screen, 3), std::string("Ov200P/Ov200PV\nPort3"));
     QVERIFY(Find<QPushButton>(screen, "ctl_1226")->isVisible());
     QCOMPARE(dialogs_->preselections, std::vector<int32_t>{kModelOv200});
+    // The setup editors' buttons can be pressed; the message editor's not
+    // yet. The annunciator's opens its dialog on port 3's panel, and what
+    // it stores marks the document modified.
+    for (const char* id : {"ctl_1226", "ctl_1227", "ctl_1338"}) {
+      QVERIFY2(Find<QPushButton>(screen, id)->isEnabled(), id);
+    }
+    QVERIFY(!Find<QPushButton>(screen, "ctl_1004")->isEnabled());
+    screen->Document().SetModified(false);
+    WhenModal(
+        [](QWidget* dialog) {
+          Find<QLineEdit>(dialog, "ctl_1028")->setText(QStringLiteral("N7:3"));
+          QTest::mouseClick(Find<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        },
+        QStringLiteral("dlg_141"));
+    QTest::mouseClick(Find<QPushButton>(screen, "ctl_1226"), Qt::LeftButton);
+    QCOMPARE(screen->Document().Project().SelectedPanel()->annunciatorWord.addressText,
+             std::string("N7:3"));
+    QVERIFY(screen->Document().IsModified());
 
     // The context menu opens on the current port only.
     QVERIFY(screen->PortMenuFor(1) == nullptr);

@@ -13,6 +13,7 @@
 
 #include "project/ModelLimits.h"
 #include "view/OrvaneDocument.h"
+#include "view/qt/EditorDialogs.h"
 #include "view/qt/PanelPicture.h"
 #include "view/qt/PortField.h"
 
@@ -50,7 +51,10 @@ constexpr PortCommand kPortUpgradeFirmware{32817, "Upgrade &Firmware"};
 ConfigurationScreen::ConfigurationScreen(std::unique_ptr<OrvaneDocument> document,
                                          UserInterface& ui, MainViewDialogs& dialogs,
                                          DriverCatalog& catalog, QWidget* parent)
-    : QWidget(parent), document_(std::move(document)), model_(*document_, ui, dialogs, catalog) {
+    : QWidget(parent),
+      document_(std::move(document)),
+      model_(*document_, ui, dialogs, catalog),
+      ui_(ui) {
   setObjectName(QStringLiteral("dlg_101"));
   setWindowTitle(QStringLiteral("Orvane Zurovuvu Configuration Screen"));
 
@@ -197,16 +201,29 @@ QWidget* ConfigurationScreen::BuildEditStep() {
   keysLeds_ = AddButton(QStringLiteral("&Buttons / LEDs"), 1227);
   systemAddresses_ = AddButton(QStringLiteral("&Configure Panel System\nPLC Addresses"), 1338);
   addressDatabase_ = AddButton(QStringLiteral("PLC Address &Database"), 1014);
+  connect(messages_, &QPushButton::clicked, this,
+          [this] { Run([this] { return OpenEditor(EditorButton::Messages); }); });
+  connect(annunciator_, &QPushButton::clicked, this,
+          [this] { Run([this] { return OpenEditor(EditorButton::Annunciator); }); });
+  connect(keysLeds_, &QPushButton::clicked, this,
+          [this] { Run([this] { return OpenEditor(EditorButton::KeysLeds); }); });
+  connect(systemAddresses_, &QPushButton::clicked, this,
+          [this] { Run([this] { return OpenEditor(EditorButton::SystemAddresses); }); });
   auto* layout = new QVBoxLayout(box);
-  // The editors come with their own work; until then the buttons are shown
-  // and cannot be pressed.
   for (QPushButton* button :
        {messages_, annunciator_, keysLeds_, systemAddresses_, addressDatabase_}) {
-    button->setEnabled(false);
     layout->addWidget(button);
   }
   layout->addStretch(1);
   return box;
+}
+
+bool ConfigurationScreen::OpenEditor(EditorButton button) {
+  if (!RunEditorDialog(model_.EditorFor(button), document_->Project(), ui_, this)) {
+    return false;
+  }
+  model_.EditorClosed();
+  return true;
 }
 
 QWidget* ConfigurationScreen::BuildTransferStep() {
@@ -277,6 +294,17 @@ void ConfigurationScreen::Refresh() {
   keysLeds_->setVisible(buttons.keysLeds);
   systemAddresses_->setVisible(buttons.systemAddresses);
   addressDatabase_->setVisible(buttons.addressDatabase);
+  // A button is pressed only for an editor the program has, and not while
+  // the current port has no panel.
+  const std::pair<QPushButton*, EditorButton> editors[] = {
+      {messages_, EditorButton::Messages},
+      {annunciator_, EditorButton::Annunciator},
+      {keysLeds_, EditorButton::KeysLeds},
+      {systemAddresses_, EditorButton::SystemAddresses},
+      {addressDatabase_, EditorButton::AddressDatabase}};
+  for (const auto& [widget, button] : editors) {
+    widget->setEnabled(HasEditorDialog(model_.EditorFor(button)));
+  }
 
   write_->setText(Text(model_.WriteCaption()));
   read_->setText(Text(model_.ReadCaption()));

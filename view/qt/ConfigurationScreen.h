@@ -68,9 +68,12 @@ class ConfigurationScreen final : public QWidget {
   template <typename Command>
   void Run(Command&& command);
   void ShowPortMenu(int32_t port, const QPoint& globalPosition);
+  /// The editor of the button on the current panel; true once it closed.
+  bool OpenEditor(EditorButton button);
 
   std::unique_ptr<OrvaneDocument> document_;
   MainViewModel model_;
+  UserInterface& ui_;
 
   QRadioButton* single_ = nullptr;
   QRadioButton* multi_ = nullptr;
