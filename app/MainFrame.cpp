@@ -24,9 +24,12 @@
 #include "base/UserInterface.h"
 #include "view/DocumentBinding.h"
 #include "view/OrvaneDocument.h"
+#include "view/PortChoices.h"
+#include "view/SimulatedPanelPlan.h"
 #include "view/qt/ConfigurationScreen.h"
 #include "view/qt/HelpFiles.h"
 #include "view/qt/ReportPrinting.h"
+#include "view/qt/SimulatedPanelProcess.h"
 
 namespace orvane {
 namespace {
@@ -62,6 +65,8 @@ struct PanelCommand {
   int id;
   const char* text;
 };
+// Information comes with the panel status dialog.
+constexpr int kInformation = 32778;
 constexpr PanelCommand kPanelCommands[] = {
     {1012, "&Write Project"},         {1013, "Rea&d Project"}, {1015, "&Verify"},
     {32799, "&Clear Memory"},         {32778, "&Information"}, {32779, "Upgrade &Firmware"},
@@ -135,6 +140,10 @@ MainFrame::MainFrame(ShellContext context)
 
   BuildMenus();
   BuildStatusBar();
+  if (context_.simulated != nullptr) {
+    connect(context_.simulated, &SimulatedPanelProcess::StateChanged, this,
+            &MainFrame::UpdateState);
+  }
   UpdateState();
 }
 
@@ -210,11 +219,22 @@ void MainFrame::BuildMenus() {
   statusAction->setChecked(true);
   connect(statusAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
-  // The panel operations come with their own work: shown, not yet chosen.
+  // The panel operations of the project shown.
   panelMenu_ = menuBar()->addMenu(QStringLiteral("Pa&nel"));
   panelMenu_->setObjectName(QStringLiteral("panelMenu"));
   for (const PanelCommand& command : kPanelCommands) {
-    AddCommand(panelMenu_, QString::fromUtf8(command.text), command.id)->setEnabled(false);
+    QAction* action = AddCommand(panelMenu_, QString::fromUtf8(command.text), command.id);
+    if (command.id == kInformation) {
+      action->setEnabled(false);
+      continue;
+    }
+    const int id = command.id;
+    connect(action, &QAction::triggered, this, [this, id] {
+      if (ConfigurationScreen* screen = ActiveScreen()) {
+        screen->RunPanelCommand(id);
+      }
+    });
+    panelActions_.push_back(action);
   }
 
   portMenu_ = menuBar()->addMenu(QStringLiteral("&Port"));
@@ -257,11 +277,13 @@ void MainFrame::RebuildPortMenu() {
   portMenu_->clear();
   auto* group = new QActionGroup(portMenu_);
   group->setExclusive(false);
-  for (const PortMenuEntry& entry : PortMenuEntries(ListSerialPorts())) {
+  const bool simulatedAvailable =
+      context_.simulated != nullptr && context_.simulated->IsAvailable();
+  for (const PortMenuEntry& entry : PortMenuEntries(ListSerialPorts(), simulatedAvailable)) {
     QAction* action = portMenu_->addAction(QString::fromStdString(entry.caption));
     if (entry.commandId != 0) {
       action->setObjectName(CommandName(entry.commandId));
-    } else if (entry.port.empty()) {
+    } else if (entry.simulated) {
       action->setObjectName(QStringLiteral("simulatedPanel"));
     } else {
       action->setObjectName(QStringLiteral("port:%1").arg(QString::fromStdString(entry.port)));
@@ -272,6 +294,9 @@ void MainFrame::RebuildPortMenu() {
     group->addAction(action);
     connect(action, &QAction::triggered, this, [this, entry] {
       ChoosePort(entry, context_.settings);
+      if (entry.simulated && IsSimulatedPanelPort(context_.settings.Port())) {
+        StartSimulatedPanel();
+      }
       RebuildPortMenu();
       UpdateState();
     });
@@ -388,7 +413,8 @@ QMdiSubWindow* MainFrame::FindOpen(const fs::path& path) const {
 
 ConfigurationScreen* MainFrame::AddScreen(std::unique_ptr<OrvaneDocument> document) {
   auto* screen =
-      new ConfigurationScreen(std::move(document), context_.ui, context_.dialogs, context_.catalog);
+      new ConfigurationScreen(std::move(document), context_.ui, context_.dialogs, context_.catalog,
+                              PanelServices{&context_.settings, context_.simulated});
   if (!screen->Initialize(static_cast<unsigned>(context_.settings.PlcManufacturerId()),
                           static_cast<unsigned>(context_.settings.PlcModelId()))) {
     // No driver can serve the project: the view closes.
@@ -398,6 +424,7 @@ ConfigurationScreen* MainFrame::AddScreen(std::unique_ptr<OrvaneDocument> docume
   auto* window = new DocumentSubWindow(screen, context_.ui);
   documents_->addSubWindow(window);
   connect(screen, &ConfigurationScreen::DocumentChanged, this, &MainFrame::UpdateTitles);
+  connect(screen, &ConfigurationScreen::DocumentChanged, this, &MainFrame::FollowSimulatedPanel);
   connect(screen, &ConfigurationScreen::CloseRequested, window, &QWidget::close);
   connect(screen, &ConfigurationScreen::HelpRequested, this, &MainFrame::Help);
   connect(window, &QObject::destroyed, this, [this] {
@@ -548,14 +575,53 @@ void MainFrame::UpdateTitles() {
   UpdateState();
 }
 
+void MainFrame::StartSimulatedPanel() {
+  if (context_.simulated == nullptr) {
+    return;
+  }
+  ConfigurationScreen* screen = ActiveScreen();
+  std::string error;
+  if (!context_.simulated->EnsureRunning(
+          SetupFor(screen != nullptr ? &screen->Document().Project() : nullptr), error)) {
+    context_.ui.Show(error, Icon::Stop);
+  }
+}
+
+void MainFrame::FollowSimulatedPanel() {
+  ConfigurationScreen* screen = ActiveScreen();
+  if (context_.simulated == nullptr || screen == nullptr || !context_.simulated->IsRunning() ||
+      !IsSimulatedPanelPort(context_.settings.Port())) {
+    return;
+  }
+  const SimulatedPanelSetup wanted = SetupFor(&screen->Document().Project());
+  if (SimulatedPanelPlan::NeedsStart(context_.simulated->Running(), wanted)) {
+    StartSimulatedPanel();
+  }
+}
+
 void MainFrame::UpdateState() {
   ConfigurationScreen* screen = ActiveScreen();
   for (QAction* action : documentActions_) {
     action->setEnabled(screen != nullptr);
   }
+  for (QAction* action : panelActions_) {
+    action->setEnabled(screen != nullptr);
+  }
   panelMenu_->menuAction()->setVisible(screen != nullptr);
   const std::string port = context_.settings.Port();
   portPane_->setText(port.empty() ? QStringLiteral("No port") : QString::fromStdString(port));
+  portPane_->setToolTip(QString());
+  if (IsSimulatedPanelPort(port) && context_.simulated != nullptr) {
+    // The status bar tells when the panel operations go to the simulator.
+    if (context_.simulated->IsRunning()) {
+      portPane_->setText(
+          QStringLiteral("Simulated panel in use: %1")
+              .arg(QString::fromStdString(context_.simulated->Running()->Description())));
+      portPane_->setToolTip(QString::fromStdString(context_.simulated->PortPath()));
+    } else {
+      portPane_->setText(QStringLiteral("Simulated panel (not running)"));
+    }
+  }
   if (screen != nullptr) {
     systemPane_->setText(screen->Model().MultiPanel() ? QStringLiteral("Multi-Panel")
                                                       : QStringLiteral("Single Panel"));

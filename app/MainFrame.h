@@ -24,6 +24,7 @@ class DriverCatalog;
 class MainViewDialogs;
 class ReportPrinting;
 class Settings;
+class SimulatedPanelProcess;
 class UserInterface;
 class WelcomeView;
 
@@ -35,6 +36,8 @@ struct ShellContext {
   Settings& settings;
   /// The version library's text (empty when it did not load).
   QString version;
+  /// The simulated panel; null when the program has none.
+  SimulatedPanelProcess* simulated = nullptr;
 };
 
 class MainFrame final : public QMainWindow {
@@ -79,6 +82,7 @@ class MainFrame final : public QMainWindow {
   /// The Port menu as it is now (rebuilt whenever it opens).
   QMenu* PortMenu() const { return portMenu_; }
   void RebuildPortMenu();
+  QMenu* PanelMenu() const { return panelMenu_; }
   /// The recent files part of the File menu (rebuilt whenever it opens).
   void RebuildRecentFiles();
 
@@ -96,6 +100,12 @@ class MainFrame final : public QMainWindow {
   QMdiSubWindow* FindOpen(const std::filesystem::path& path) const;
   void UpdateTitles();
   void UpdateState();
+  /// While the simulated panel is the chosen port and runs: started afresh
+  /// when the project shown has other panels.
+  void FollowSimulatedPanel();
+  /// The simulated panel chosen in the Port menu: started for the project
+  /// shown (a message says why when it cannot be).
+  void StartSimulatedPanel();
   FrameState State() const;
 
   ShellContext context_;
@@ -112,6 +122,7 @@ class MainFrame final : public QMainWindow {
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
   QList<QAction*> documentActions_;
+  QList<QAction*> panelActions_;
   QLabel* portPane_ = nullptr;
   QLabel* systemPane_ = nullptr;
   QLabel* modifiedPane_ = nullptr;

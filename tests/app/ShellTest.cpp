@@ -175,9 +175,10 @@ class ShellTest : public QObject {
     QVERIFY(!shell_->Frame().Welcome()->isVisible());
     QVERIFY(Find<QRadioButton>(screen, "ctl_1016")->isChecked());
     QCOMPARE(Find<QLabel>(screen, "panelName")->text(), QStringLiteral("Ov200/Ov200V"));
-    // The editors and the panel operations are shown, not yet available.
+    // The message editor is shown, not yet available; the panel operations
+    // are.
     QVERIFY(!Find<QPushButton>(screen, "ctl_1004")->isEnabled());
-    QVERIFY(!Find<QPushButton>(screen, "ctl_1012")->isEnabled());
+    QVERIFY(Find<QPushButton>(screen, "ctl_1012")->isEnabled());
     QCOMPARE(Find<QPushButton>(screen, "ctl_1012")->text(), QStringLiteral("Wri&te to \nPanel"));
 
     // Cancelling the chooser creates nothing; closing the last project
