@@ -24,7 +24,8 @@ void WhenModal(std::function<void(QWidget*)> action, const QString& objectName =
 
 /// Answers the next file chooser by typing the path and pressing Enter:
 /// once to take the completion the chooser offers while the name is typed,
-/// and again to accept when it is still open.
+/// and again to accept when it is still open (an open chooser again until
+/// it has listed the file's folder).
 void TypeIntoFileChooser(const QString& path);
 
 /// Picks a model in the next "Select Panel" with the arrow keys (down from

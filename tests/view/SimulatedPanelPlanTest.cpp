@@ -38,16 +38,23 @@ TEST(SimulatedPanelPlan, TheDeviceAndItsCommandLineFollowTheProject) {
     Strings device;  // the arguments before --link
   };
   const Case cases[] = {
-      {"no project: the new project's panel", std::nullopt, "model-1", "Ov200/Ov200V panel",
+      {"no project: the new project's panel",
+       std::nullopt,
+       "model-1",
+       "Ov200/Ov200V panel",
        {"--model", "1"}},
       {"a single Ov400", SinglePanel(4), "model-4", "Ov400 panel", {"--model", "4"}},
       {"a single set point panel", SinglePanel(5), "model-5", "OvSP panel", {"--model", "5"}},
-      {"a multi-panel system, its panels by port", MultiPanel({{4, 5}, {2, 3}, {5, 2}}),
+      {"a multi-panel system, its panels by port",
+       MultiPanel({{4, 5}, {2, 3}, {5, 2}}),
        "multiplexer-2.3-4.5-5.2",
        "multiplexer with Ov200P/Ov200PV on port 2, OvSP on port 4, Ov200L on port 5",
        {"--multiplexer", "--panel", "2:3", "--panel", "4:5", "--panel", "5:2"}},
-      {"a multi-panel system without panels", MultiPanel({}), "multiplexer",
-       "multiplexer without panels", {"--multiplexer"}},
+      {"a multi-panel system without panels",
+       MultiPanel({}),
+       "multiplexer",
+       "multiplexer without panels",
+       {"--multiplexer"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

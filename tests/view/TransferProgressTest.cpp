@@ -35,7 +35,7 @@ TEST(TransferProgress, EachStageTicksItsRowAndADonePanelKeepsItsListUntilTheNext
     bool succeeded;
   };
   const std::vector<TransferNotification> panelWrite = {
-      Stage(kClearingMemory),       Stage(kWritingMessages),     Stage(kWritingMapData),
+      Stage(kClearingMemory),          Stage(kWritingMessages),   Stage(kWritingMapData),
       Stage(kWritingSystemAttributes), Stage(kDownloadingDriver), Stage(kWritingPlcAttributes),
       Stage(kPlcAttributesWritten)};
   std::vector<TransferNotification> finishedWrite = panelWrite;
@@ -46,20 +46,27 @@ TEST(TransferProgress, EachStageTicksItsRowAndADonePanelKeepsItsListUntilTheNext
   nextPanel.push_back(Stage(kClearingMemory));
   const Case cases[] = {
       {"a write before it starts", operations::kWriteProject, {}, "......", false},
-      {"a write under way", operations::kWriteProject,
-       {Stage(kClearingMemory), Stage(kWritingMessages)}, "xo....", false},
-      {"a panel written", operations::kWriteProject, panelWrite, "xxxxxx", false},
-      {"the last panel written: its ticks stay", operations::kWriteProject, finishedWrite,
-       "xxxxxx", true},
-      {"the next panel starts a clean list", operations::kWriteProject, nextPanel, "o.....",
+      {"a write under way",
+       operations::kWriteProject,
+       {Stage(kClearingMemory), Stage(kWritingMessages)},
+       "xo....",
        false},
-      {"the multiplexer's own map data ticks the first row", operations::kWriteProject,
-       {Stage(kClearingMemory, 6), Stage(kWritingMapData, 6)}, "xo....", false},
-      {"a read hides the first and last rows", operations::kReadProject,
+      {"a panel written", operations::kWriteProject, panelWrite, "xxxxxx", false},
+      {"the last panel written: its ticks stay", operations::kWriteProject, finishedWrite, "xxxxxx",
+       true},
+      {"the next panel starts a clean list", operations::kWriteProject, nextPanel, "o.....", false},
+      {"the multiplexer's own map data ticks the first row",
+       operations::kWriteProject,
+       {Stage(kClearingMemory, 6), Stage(kWritingMapData, 6)},
+       "xo....",
+       false},
+      {"a read hides the first and last rows",
+       operations::kReadProject,
        {Stage(kReadingSystemAttributes), Stage(kReadingMessages), Stage(kReadingTags),
         Stage(kReadingPlcAttributes), Stage(kPlcAttributesRead), Stage(kPanelDone),
         Stage(kReadFinished, 4, true)},
-       "-xxxx-", true},
+       "-xxxx-",
+       true},
       {"firmware upgrades have no list", operations::kPanelFirmware, {}, "------", false},
   };
   for (const Case& c : cases) {
