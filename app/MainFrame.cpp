@@ -28,6 +28,7 @@
 #include "view/SimulatedPanelPlan.h"
 #include "view/qt/ConfigurationScreen.h"
 #include "view/qt/HelpFiles.h"
+#include "view/qt/InformationCommands.h"
 #include "view/qt/ReportPrinting.h"
 #include "view/qt/SimulatedPanelProcess.h"
 
@@ -59,14 +60,13 @@ constexpr int kAppExit = 57665;
 constexpr int kHelpFinder = 57667;
 constexpr int kViewToolbar = 59392;
 constexpr int kViewStatusBar = 59393;
+constexpr int kPanelInformation = 32778;
 
 // The panel operations of the Panel menu.
 struct PanelCommand {
   int id;
   const char* text;
 };
-// Information comes with the panel status dialog.
-constexpr int kInformation = 32778;
 constexpr PanelCommand kPanelCommands[] = {
     {1012, "&Write Project"},         {1013, "Rea&d Project"}, {1015, "&Verify"},
     {32799, "&Clear Memory"},         {32778, "&Information"}, {32779, "Upgrade &Firmware"},
@@ -219,13 +219,15 @@ void MainFrame::BuildMenus() {
   statusAction->setChecked(true);
   connect(statusAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
-  // The panel operations of the project shown.
+  // The panel operations of the project shown; Information asks the device
+  // on the port shown.
   panelMenu_ = menuBar()->addMenu(QStringLiteral("Pa&nel"));
   panelMenu_->setObjectName(QStringLiteral("panelMenu"));
   for (const PanelCommand& command : kPanelCommands) {
     QAction* action = AddCommand(panelMenu_, QString::fromUtf8(command.text), command.id);
-    if (command.id == kInformation) {
-      action->setEnabled(false);
+    if (command.id == kPanelInformation) {
+      connect(action, &QAction::triggered, this, &MainFrame::Information);
+      documentActions_.push_back(action);
       continue;
     }
     const int id = command.id;
@@ -234,7 +236,7 @@ void MainFrame::BuildMenus() {
         screen->RunPanelCommand(id);
       }
     });
-    panelActions_.push_back(action);
+    documentActions_.push_back(action);
   }
 
   portMenu_ = menuBar()->addMenu(QStringLiteral("&Port"));
@@ -427,6 +429,8 @@ ConfigurationScreen* MainFrame::AddScreen(std::unique_ptr<OrvaneDocument> docume
   connect(screen, &ConfigurationScreen::DocumentChanged, this, &MainFrame::FollowSimulatedPanel);
   connect(screen, &ConfigurationScreen::CloseRequested, window, &QWidget::close);
   connect(screen, &ConfigurationScreen::HelpRequested, this, &MainFrame::Help);
+  connect(screen, &ConfigurationScreen::PortInformationRequested, this,
+          [this, screen] { PortInformation(screen); });
   connect(window, &QObject::destroyed, this, [this] {
     // The last project closed: the welcome screen again.
     if (documents_->subWindowList().isEmpty()) {
@@ -555,6 +559,33 @@ void MainFrame::ExportReportPdf() {
   }
 }
 
+std::optional<std::string> MainFrame::OpenStoredPort(ConfigurationScreen* screen) {
+  // The simulated panel is started, configured like the project, when it is
+  // the port chosen.
+  std::string error;
+  std::optional<std::string> port = screen->Panel().OpenPort(context_.settings.Port(), error);
+  if (!port) {
+    context_.ui.Show(error, Icon::Stop);
+  }
+  return port;
+}
+
+void MainFrame::Information() {
+  if (ConfigurationScreen* screen = ActiveScreen()) {
+    if (const std::optional<std::string> port = OpenStoredPort(screen)) {
+      RunInformation(InformationCommand::Device, screen->Document().Project(), context_.ui,
+                     context_.catalog, *port, this);
+    }
+  }
+}
+
+void MainFrame::PortInformation(ConfigurationScreen* screen) {
+  if (const std::optional<std::string> port = OpenStoredPort(screen)) {
+    RunInformation(InformationCommand::SelectedPort, screen->Document().Project(), context_.ui,
+                   context_.catalog, *port, this);
+  }
+}
+
 void MainFrame::About() {
   AboutDialog dialog(context_.version, this);
   dialog.exec();
@@ -602,9 +633,6 @@ void MainFrame::FollowSimulatedPanel() {
 void MainFrame::UpdateState() {
   ConfigurationScreen* screen = ActiveScreen();
   for (QAction* action : documentActions_) {
-    action->setEnabled(screen != nullptr);
-  }
-  for (QAction* action : panelActions_) {
     action->setEnabled(screen != nullptr);
   }
   panelMenu_->menuAction()->setVisible(screen != nullptr);

@@ -76,6 +76,11 @@ class MainFrame final : public QMainWindow {
   void FilePrintPreview();
   void ExportReportPdf();
   ReportPrinting& Printing() { return *printing_; }
+  /// Panel, Information: the status of the device on the port, in the
+  /// panel status dialog.
+  void Information();
+  /// The port menu's Information on the screen's selected port.
+  void PortInformation(ConfigurationScreen* screen);
   void About();
   void Help();
 
@@ -106,6 +111,10 @@ class MainFrame final : public QMainWindow {
   /// The simulated panel chosen in the Port menu: started for the project
   /// shown (a message says why when it cannot be).
   void StartSimulatedPanel();
+  /// The name the link opens for the stored port on the screen's project
+  /// (the simulated panel's link once it runs); nothing, the user told why,
+  /// when it cannot be had.
+  std::optional<std::string> OpenStoredPort(ConfigurationScreen* screen);
   FrameState State() const;
 
   ShellContext context_;
@@ -122,7 +131,6 @@ class MainFrame final : public QMainWindow {
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
   QList<QAction*> documentActions_;
-  QList<QAction*> panelActions_;
   QLabel* portPane_ = nullptr;
   QLabel* systemPane_ = nullptr;
   QLabel* modifiedPane_ = nullptr;

@@ -29,26 +29,27 @@ void WhenModal(std::function<void(QWidget*)> action, const QString& objectName) 
   timer->start();
 }
 
+void TypeIntoChooser(QWidget* dialog, const QString& path) {
+  QPointer<QLineEdit> name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  QVERIFY(name != nullptr);
+  // A chooser that starts in a given folder may show its name there.
+  name->clear();
+  QTest::keyClicks(name, path);
+  QPointer<QWidget> chooser = dialog;
+  // An open chooser takes an existing file only once its folder has been
+  // listed (on a thread of its own): Enter again until it has.
+  for (int press = 0; press < 100 && chooser && chooser->isVisible(); ++press) {
+    if (press >= 2) {
+      QTest::qWait(10);
+    }
+    QWidget* target = QApplication::activePopupWidget();
+    QTest::keyClick(target != nullptr ? target : name.data(), Qt::Key_Return);
+  }
+}
+
 void TypeIntoFileChooser(const QString& path) {
-  WhenModal(
-      [path](QWidget* dialog) {
-        QPointer<QLineEdit> name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QVERIFY(name != nullptr);
-        // A chooser that starts in a given folder may show its name there.
-        name->clear();
-        QTest::keyClicks(name, path);
-        QPointer<QWidget> chooser = dialog;
-        // An open chooser takes an existing file only once its folder has
-        // been listed (on a thread of its own): Enter again until it has.
-        for (int press = 0; press < 100 && chooser && chooser->isVisible(); ++press) {
-          if (press >= 2) {
-            QTest::qWait(10);
-          }
-          QWidget* target = QApplication::activePopupWidget();
-          QTest::keyClick(target != nullptr ? target : name.data(), Qt::Key_Return);
-        }
-      },
-      QStringLiteral("fileDialog"));
+  WhenModal([path](QWidget* dialog) { TypeIntoChooser(dialog, path); },
+            QStringLiteral("fileDialog"));
 }
 
 void PickModelByKeys(int downPresses, const char* picture) {

@@ -27,6 +27,8 @@ void WhenModal(std::function<void(QWidget*)> action, const QString& objectName =
 /// and again to accept when it is still open (an open chooser again until
 /// it has listed the file's folder).
 void TypeIntoFileChooser(const QString& path);
+/// The same on a chooser that shows already.
+void TypeIntoChooser(QWidget* chooser, const QString& path);
 
 /// Picks a model in the next "Select Panel" with the arrow keys (down from
 /// the preselected one) and Enter; picture (when given) names its picture.

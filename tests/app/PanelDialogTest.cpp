@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -356,9 +357,7 @@ class PanelDialogTest : public QObject {
     const fs::path image = folder_ / "Ov400B3.hex";
     QVERIFY(WriteImage(image, sim::MakePanelFirmwareHeader(4, 'B', 3), 3000));
     boxes_->boxes.clear();
-    // The chooser starts in the firmware folder; the name is typed there.
-    settings_->SetFirmwarePath(folder_.string());
-    TypeIntoFileChooser(QStringLiteral("Ov400B3.hex"));
+    ChooseFirmware(image);
     QString shown;
     WhenModal(
         [&](QWidget* dialog) {
@@ -377,7 +376,6 @@ class PanelDialogTest : public QObject {
     QCOMPARE(shown, QStringLiteral("DownLoading Firmware... | no list | Downloading Completed "
                                    "Successfully | 100%"));
     QCOMPARE(boxes_->Texts(), QStringList{});
-    QCOMPARE(fs::path(settings_->FirmwarePath()), folder_);
     QCOMPARE(sim_->Panel().Firmware().number, uint8_t{3});
 
     // The multiplexer's firmware, on a multi-panel project.
@@ -387,7 +385,7 @@ class PanelDialogTest : public QObject {
     ConfigurationScreen& multi = Open(Example("multi-panel.ovx"));
     const fs::path muxImage = folder_ / "mux-D1.hex";
     QVERIFY(WriteImage(muxImage, sim::MakeMultiplexerFirmwareHeader('D', 1), 2000));
-    TypeIntoFileChooser(QStringLiteral("mux-D1.hex"));
+    ChooseFirmware(muxImage);
     WhenModal(
         [&](QWidget* dialog) {
           QTest::mouseClick(Find<QPushButton>(dialog, "ctl_1269"), Qt::LeftButton);
@@ -575,6 +573,18 @@ class PanelDialogTest : public QObject {
       qWarning("%s does not open", file.c_str());
     }
     return Show(std::move(document));
+  }
+
+  /// Types the image's path into the next "Upgrade firmware" and presses
+  /// OK.
+  static void ChooseFirmware(const fs::path& image) {
+    WhenModal(
+        [image](QWidget* dialog) {
+          QTest::keyClicks(Find<QLineEdit>(dialog, "firmwarePath"),
+                           QString::fromStdString(image.string()));
+          QTest::mouseClick(Find<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        },
+        QStringLiteral("upgradeFirmwareDialog"));
   }
 
   /// Writes the project with the dialog.

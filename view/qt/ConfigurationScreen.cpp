@@ -377,8 +377,11 @@ std::unique_ptr<QMenu> ConfigurationScreen::PortMenuFor(int32_t port) {
   add(kExportConfiguration, state.exportConfiguration,
       [this] { return model_.ExportConfiguration(); });
   menu->addSeparator();
-  // Information comes with the panel status dialog: shown, not yet chosen.
-  add(kPortInformation, false, [] { return false; });
+  // The frame asks the panel on the port; it changes nothing here.
+  QAction* information = menu->addAction(QString::fromUtf8(kPortInformation.text));
+  information->setObjectName(QStringLiteral("cmd_%1").arg(kPortInformation.id));
+  information->setEnabled(state.information);
+  connect(information, &QAction::triggered, this, &ConfigurationScreen::PortInformationRequested);
   add(kPortUpgradeFirmware, state.upgradeFirmware,
       [this] { return panel_->UpgradeFirmware() == CommandResult::Done; });
   return menu;

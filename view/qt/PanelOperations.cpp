@@ -1,27 +1,20 @@
 #include "view/qt/PanelOperations.h"
 
-#include <filesystem>
-
+#include "base/InstallDir.h"
 #include "base/Settings.h"
 #include "base/UserInterface.h"
 #include "view/PortChoices.h"
 #include "view/SimulatedPanelPlan.h"
+#include "view/qt/CUpgdeFirmDlg.h"
 #include "view/qt/SimulatedPanelProcess.h"
 
 namespace orvane {
-namespace {
-
-constexpr const char* kFirmwareFilter = "Firmware Files (*.hex)|*.hex|All Files (*.*)|*.*||";
-constexpr const char* kPanelFirmwareTitle = "Upgrade firmware";
-constexpr const char* kMuxFirmwareTitle = "Upgrade Mux Firmware";
-
-}  // namespace
-
 PanelOperations::PanelOperations(TOvProject& project, UserInterface& ui, DriverCatalog& catalog,
                                  PanelServices services, QWidget* parent)
     : project_(project),
       ui_(ui),
       services_(services),
+      parent_(parent),
       owner_(parent, [this] { return Ports(); }),
       commands_(project, ui, owner_, &catalog) {
   commands_.SetDifferencesInVerifyMessage(true);
@@ -98,20 +91,9 @@ CommandResult PanelOperations::ClearMemory() {
 }
 
 std::optional<std::string> PanelOperations::ChooseImage(bool multiplexer) {
-  Settings& settings = Config();
-  FileRequest request;
-  request.title = multiplexer ? kMuxFirmwareTitle : kPanelFirmwareTitle;
-  request.filter = kFirmwareFilter;
-  const std::filesystem::path folder = settings.FirmwarePath();
-  std::error_code ignored;
-  std::filesystem::create_directories(folder, ignored);
-  request.initialPath = folder.string();
-  std::optional<std::string> chosen = ui_.ChooseOpenFile(request);
-  if (chosen) {
-    // The next upgrade starts where this one found its image.
-    settings.SetFirmwarePath(std::filesystem::path(*chosen).parent_path().string());
-  }
-  return chosen;
+  return ChooseFirmwareImage(parent_,
+                             multiplexer ? FirmwareTarget::Multiplexer : FirmwareTarget::Panel,
+                             Config());
 }
 
 CommandResult PanelOperations::UpgradeFirmware() {

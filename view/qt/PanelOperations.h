@@ -2,7 +2,7 @@
 // PanelCommands over the document's project, with the progress dialog as
 // the owner of every long operation, the stored port (the simulated panel
 // started for the project when it is the one chosen) and the firmware
-// image chosen before an upgrade.
+// image chosen in "Upgrade firmware" before an upgrade.
 #pragma once
 
 #include <QString>
@@ -44,7 +44,8 @@ class PanelOperations {
   CommandResult Read();
   VerifyResult Verify();
   CommandResult ClearMemory();
-  /// The image is chosen first (Cancel there declines).
+  /// The image is chosen first in "Upgrade firmware" (Cancel there
+  /// declines).
   CommandResult UpgradeFirmware();
   CommandResult UpgradeMuxFirmware();
 
@@ -67,6 +68,7 @@ class PanelOperations {
   TOvProject& project_;
   UserInterface& ui_;
   PanelServices services_;
+  QWidget* parent_;
   TransferDialogOwner owner_;
   PanelCommands commands_;
 };
