@@ -91,9 +91,8 @@ CommandResult PanelOperations::ClearMemory() {
 }
 
 std::optional<std::string> PanelOperations::ChooseImage(bool multiplexer) {
-  return ChooseFirmwareImage(parent_,
-                             multiplexer ? FirmwareTarget::Multiplexer : FirmwareTarget::Panel,
-                             Config());
+  return ChooseFirmwareImage(
+      parent_, multiplexer ? FirmwareTarget::Multiplexer : FirmwareTarget::Panel, Config());
 }
 
 CommandResult PanelOperations::UpgradeFirmware() {

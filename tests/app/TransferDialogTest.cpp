@@ -210,7 +210,7 @@ QString Caption(QWidget* dialog) {
 
 }  // namespace
 
-class PanelDialogTest : public QObject {
+class TransferDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -612,5 +612,5 @@ class PanelDialogTest : public QObject {
 
 }  // namespace orvane::testing
 
-QTEST_MAIN(orvane::testing::PanelDialogTest)
-#include "PanelDialogTest.moc"
+QTEST_MAIN(orvane::testing::TransferDialogTest)
+#include "TransferDialogTest.moc"
