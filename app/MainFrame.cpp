@@ -296,11 +296,18 @@ void MainFrame::RebuildPortMenu() {
     group->addAction(action);
     connect(action, &QAction::triggered, this, [this, entry] {
       ChoosePort(entry, context_.settings);
-      if (entry.simulated && IsSimulatedPanelPort(context_.settings.Port())) {
-        StartSimulatedPanel();
-      }
-      RebuildPortMenu();
-      UpdateState();
+      // The menu still uses the action it has just triggered: it is rebuilt
+      // (and the simulated panel started) once the menu has finished.
+      QMetaObject::invokeMethod(
+          this,
+          [this, entry] {
+            if (entry.simulated && IsSimulatedPanelPort(context_.settings.Port())) {
+              StartSimulatedPanel();
+            }
+            RebuildPortMenu();
+            UpdateState();
+          },
+          Qt::QueuedConnection);
     });
   }
 }

@@ -76,12 +76,14 @@ SettingsPaths TestSettingsPaths(const std::filesystem::path& folder,
 
 ShellUnderTest::ShellUnderTest(UserInterface& ui, MainViewDialogs& dialogs,
                                const SettingsPaths& paths, const QString& version,
-                               std::optional<std::filesystem::path> openFile)
+                               std::optional<std::filesystem::path> openFile,
+                               std::filesystem::path panelSimFolder)
     : settings_(paths) {
   ShellOptions options;
   options.version = version;
   options.openFile = std::move(openFile);
   options.userDataFolder = paths.userFile.parent_path() / "data";
+  options.panelSimFolder = std::move(panelSimFolder);
   app_ = std::make_unique<OrvaneApp>(ui, dialogs, settings_, options);
   QObject::connect(app_.get(), &OrvaneApp::Ready, [this] { ready_ = true; });
 }

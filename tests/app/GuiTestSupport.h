@@ -43,7 +43,8 @@ class ShellUnderTest {
  public:
   ShellUnderTest(UserInterface& ui, MainViewDialogs& dialogs, const SettingsPaths& paths,
                  const QString& version = QStringLiteral("2.1"),
-                 std::optional<std::filesystem::path> openFile = std::nullopt);
+                 std::optional<std::filesystem::path> openFile = std::nullopt,
+                 std::filesystem::path panelSimFolder = {});
   ~ShellUnderTest();
 
   /// Starts the program and dismisses the splash with a key press; true

@@ -142,6 +142,8 @@ class ShellTest : public QObject {
     }
     Find<QAction>(menu, "cmd_32813")->trigger();
     QCOMPARE(shell_->Config().Port(), std::string("COM3"));
+    // The menu is built afresh once the choice has been handled.
+    QTRY_COMPARE(Find<QLabel>(&frame, "portPane")->text(), QStringLiteral("COM3"));
     for (QAction* action : menu->actions()) {
       if (action->isChecked()) {
         checked << action->objectName();
