@@ -176,6 +176,24 @@ bool WriteImage(const fs::path& path, const sim::StandInHeader& header, size_t l
                                sim::DefaultStartAddress(header.kind), error);
 }
 
+// Presses "Details..." in the box, keeps the lines the log viewer shows,
+// closes it and presses OK.
+BoxAnswerer::Step ReadDetailsThenOk(QStringList& details) {
+  return [&details](QDialog* box) {
+    WhenModal(
+        [&details](QWidget* viewer) {
+          auto* list = Find<QListWidget>(viewer, "logList");
+          for (int i = 0; i < list->count(); ++i) {
+            details << list->item(i)->text();
+          }
+          QTest::mouseClick(Find<QPushButton>(viewer, "closeButton"), Qt::LeftButton);
+        },
+        QStringLiteral("logViewer"));
+    QTest::mouseClick(Find<QPushButton>(box, "detailsButton"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(box, "okButton"), Qt::LeftButton);
+  };
+}
+
 CCommProgDlg* ProgressDialog(QWidget* modal) {
   return qobject_cast<CCommProgDlg*>(modal);
 }
@@ -294,19 +312,7 @@ class TransferDialogTest : public QObject {
     project.panels.front().messages.front().text = "LIFT STATION 3  HAND";
     boxes_->boxes.clear();
     QStringList details;
-    boxes_->Queue([&](QDialog* box) {
-      WhenModal(
-          [&](QWidget* viewer) {
-            auto* list = Find<QListWidget>(viewer, "logList");
-            for (int i = 0; i < list->count(); ++i) {
-              details << list->item(i)->text();
-            }
-            QTest::keyClick(viewer, Qt::Key_Escape);
-          },
-          QStringLiteral("logViewer"));
-      QTest::mouseClick(Find<QPushButton>(box, "detailsButton"), Qt::LeftButton);
-      QTest::mouseClick(Find<QPushButton>(box, "okButton"), Qt::LeftButton);
-    });
+    boxes_->Queue(ReadDetailsThenOk(details));
     WhenModal(
         [&](QWidget* dialog) {
           QTest::keyClick(dialog, Qt::Key_Return);
@@ -441,19 +447,7 @@ class TransferDialogTest : public QObject {
     document->SetNewPath(folder_ / "empty.ovx");
     ConfigurationScreen& screen = Show(std::move(document));
     QStringList details;
-    boxes_->Queue([&](QDialog* box) {
-      WhenModal(
-          [&](QWidget* viewer) {
-            auto* list = Find<QListWidget>(viewer, "logList");
-            for (int i = 0; i < list->count(); ++i) {
-              details << list->item(i)->text();
-            }
-            QTest::mouseClick(Find<QPushButton>(viewer, "closeButton"), Qt::LeftButton);
-          },
-          QStringLiteral("logViewer"));
-      QTest::mouseClick(Find<QPushButton>(box, "detailsButton"), Qt::LeftButton);
-      QTest::mouseClick(Find<QPushButton>(box, "okButton"), Qt::LeftButton);
-    });
+    boxes_->Queue(ReadDetailsThenOk(details));
     QTest::mouseClick(Find<QPushButton>(&screen, "ctl_1012"), Qt::LeftButton);
     QCOMPARE(boxes_->boxes.size(), 1);
     QCOMPARE(boxes_->boxes.front().name, QStringLiteral("dlg_219"));
