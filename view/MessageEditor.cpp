@@ -60,6 +60,19 @@ std::optional<int32_t> CheckInsertNumber(const std::string& text, const InsertRa
   return static_cast<int32_t>(*number);
 }
 
+std::string ReplaceSummary(const ReplaceResult& result) {
+  std::string text = FormatText("%d %s changed.", result.replaced,
+                                result.replaced == 1 ? "message" : "messages");
+  if (!result.tooLong.empty()) {
+    text += " Left alone, the text would not fit:";
+    for (const int32_t number : result.tooLong) {
+      text += " " + std::to_string(number);
+    }
+    text += ".";
+  }
+  return text;
+}
+
 MessageEditor::MessageEditor(TOvProject& project, TOvPanel& panel, UserInterface& ui)
     : project_(project),
       panel_(panel),

@@ -157,6 +157,9 @@ struct ReplaceResult {
   std::vector<int32_t> tooLong;  // numbers of messages left alone: the text would not fit
 };
 
+/// What the find and replace dialog says after a Replace All.
+std::string ReplaceSummary(const ReplaceResult& result);
+
 class MessageEditor {
  public:
   /// Copies the panel's messages into the working copy. project, panel (a
