@@ -61,9 +61,9 @@ int Export(const std::vector<std::string>& rest) {
 }
 
 int Import(const std::vector<std::string>& rest) {
-  const Arguments args(rest, {{"-o", true, false, "--output"},
-                              {"--port", true, false, ""},
-                              {"--from", true, false, ""}});
+  const Arguments args(
+      rest,
+      {{"-o", true, false, "--output"}, {"--port", true, false, ""}, {"--from", true, false, ""}});
   const std::string file = OnlyFile(args, "messages import");
   const std::string output = args.Required("-o");
   const std::string from = args.Required("--from");
@@ -95,8 +95,8 @@ int Import(const std::vector<std::string>& rest) {
   if (!SaveProjectFile(project, output, ui)) {
     return kExitFile;
   }
-  std::printf("%s: port %d takes %zu PLC messages, %zu local messages\n", output.c_str(), port,
-              plc, locals);
+  std::printf("%s: port %d takes %zu PLC messages, %zu local messages\n", output.c_str(), port, plc,
+              locals);
   return kExitOk;
 }
 

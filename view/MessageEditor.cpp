@@ -61,8 +61,8 @@ std::optional<int32_t> CheckInsertNumber(const std::string& text, const InsertRa
 }
 
 std::string ReplaceSummary(const ReplaceResult& result) {
-  std::string text = FormatText("%d %s changed.", result.replaced,
-                                result.replaced == 1 ? "message" : "messages");
+  std::string text =
+      FormatText("%d %s changed.", result.replaced, result.replaced == 1 ? "message" : "messages");
   if (!result.tooLong.empty()) {
     text += " Left alone, the text would not fit:";
     for (const int32_t number : result.tooLong) {
@@ -121,6 +121,7 @@ MessageFields MessageEditor::FieldsOf(const TOvMessage& message) const {
   fields.access = item1.accessType == kAccessReadOnly ? kAccessReadOnly : kAccessReadWrite;
   fields.passwordProtected = item1.passwordProtected;
   fields.passwordIsLocal = item1.passwordIsLocal;
+  fields.variableDecimalPoint = item1.variableDecimalPoint;
   fields.decimalPointAddress =
       item1.variableDecimalPoint ? FieldTextOf(item1.decimalPointRegister, kind_) : std::string();
   fields.leadingZeros = message.leadingZeros;
@@ -252,7 +253,7 @@ bool MessageEditor::CheckItem(int item, const MessageFields& fields, TOvMessage&
   item1.passwordProtected = HasPasswords() && fields.passwordProtected;
   item1.passwordIsLocal = fields.passwordIsLocal;
   item1.accessType = access;
-  if (candidate.HasMarker(kDecimalPointMarker)) {
+  if (fields.variableDecimalPoint || candidate.HasMarker(kDecimalPointMarker)) {
     // The panel only reads where the decimal point goes.
     if (!entry.Enter(fields.decimalPointAddress,
                      AddressRule{kAccessReadOnly, kDataTypeBcd16, false},
@@ -334,7 +335,9 @@ bool MessageEditor::Accept(const MessageFields& fields) {
   candidate.item1.limitsEnabled = true;
   candidate.item1.minimum = static_cast<uint32_t>(*minimum);
   candidate.item1.maximum = static_cast<uint32_t>(*maximum);
-  candidate.item1.variableDecimalPoint = candidate.HasMarker(kDecimalPointMarker);
+  candidate.item1.variableDecimalPoint =
+      candidate.HasMarker(kItem1Marker) &&
+      (fields.variableDecimalPoint || candidate.HasMarker(kDecimalPointMarker));
   candidate.item2.dataType = fields.item2Type;
   candidate.item3.dataType = fields.item3Type;
   // 6. The panel's addresses with this message's replaced.

@@ -74,7 +74,10 @@ struct MessageFields {
   int access = kAccessReadWrite;  // the Access combo's position: 0 or 1
   bool passwordProtected = false;
   bool passwordIsLocal = true;
-  std::string decimalPointAddress;  // used while the text has the decimal point
+  /// "PLC controlled Decimal Point": the text holds the point after item
+  /// 1's digits, or (in a message from a file) the register alone places it.
+  bool variableDecimalPoint = false;
+  std::string decimalPointAddress;
   std::array<bool, 3> leadingZeros{};
   std::string item2Address;
   uint32_t item2Type = 0;

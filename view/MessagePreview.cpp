@@ -1,22 +1,32 @@
 #include "view/MessagePreview.h"
 
+#include <algorithm>
+
 #include "project/ModelLimits.h"
 #include "project/TOvMessage.h"
 #include "view/ParsedText.h"
 
 namespace orvane {
 
-uint32_t PreviewSample(uint32_t dataType) {
+std::string PreviewSample(uint32_t dataType, size_t positions) {
+  // The digits of the data type's largest value: 9999, 65535, 99999999,
+  // 4294967295.
+  size_t digits = 4;
   switch (dataType) {
     case kDataTypeBinary16:
-      return 1234;
+      digits = 5;
+      break;
     case kDataTypeBcd32:
-      return 1234567;
+      digits = 8;
+      break;
     case kDataTypeBinary32:
-      return 123456789;
+      digits = 10;
+      break;
     default:
-      return 123;
+      break;
   }
+  const size_t shown = std::max<size_t>(1, std::min(digits - 1, positions - 1));
+  return std::string("123456789").substr(0, shown);
 }
 
 PreviewItems PreviewItemsOf(const TOvMessage& message) {
@@ -51,10 +61,7 @@ std::string PreviewLine(const std::string& modelText, bool isFolder, const Previ
       ++run;
     }
     const auto index = static_cast<size_t>(item - 1);
-    std::string digits = std::to_string(PreviewSample(items.dataType[index]));
-    if (digits.size() > run) {
-      digits = digits.substr(digits.size() - run);
-    }
+    const std::string digits = PreviewSample(items.dataType[index], run);
     line.append(run - digits.size(), items.leadingZeros[index] ? '0' : ' ');
     line += digits;
     at += run;

@@ -3,6 +3,7 @@
 // with a sample value of its data type.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -10,10 +11,12 @@ namespace orvane {
 
 class TOvMessage;
 
-/// The sample a data item of the data type shows: a value one digit shorter
-/// than the data type's largest, so leading zeros or blanks show in front
-/// (123, 1234, 1234567, 123456789).
-uint32_t PreviewSample(uint32_t dataType);
+/// The sample a run of positions of a data item of the data type shows:
+/// "123..." one digit shorter than the data type's largest value and than
+/// the run (at least one digit), so a leading zero or blank always shows in
+/// front and no digit is cut (123, 1234, 1234567, 123456789 in a run long
+/// enough).
+std::string PreviewSample(uint32_t dataType, size_t positions);
 
 /// What the preview needs of a message besides its text.
 struct PreviewItems {
@@ -25,9 +28,8 @@ PreviewItems PreviewItemsOf(const TOvMessage& message);
 /// The line in width cells (20 on the text panels, 16 on the set point
 /// panel): a folder with its "+" in front; each run of an item's digit
 /// positions shows the item's sample right-aligned, its leading positions
-/// as zeros with "Leading Zeroes" and blank without (a sample longer than
-/// the run shows its last digits); the PLC-controlled decimal point as
-/// "."; padded with blanks and cut to the width.
+/// as zeros with "Leading Zeroes" and blank without; the PLC-controlled
+/// decimal point as "."; padded with blanks and cut to the width.
 std::string PreviewLine(const std::string& modelText, bool isFolder, const PreviewItems& items,
                         int width);
 

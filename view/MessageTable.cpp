@@ -58,8 +58,7 @@ std::string YesNo(bool value) {
 // The address as the editor's field shows it: a tag name while a tag map is
 // in use, else the address text.
 std::string ShownAddress(const TOvTag& tag, AddressFieldKind kind) {
-  return kind == AddressFieldKind::TagName && !tag.tagName.empty() ? tag.tagName
-                                                                   : tag.addressText;
+  return kind == AddressFieldKind::TagName && !tag.tagName.empty() ? tag.tagName : tag.addressText;
 }
 
 std::string DecimalPointTableText(const TOvReadWriteTag& item) {
@@ -193,8 +192,9 @@ bool TableReader::ReadItem(const CsvRecord& record, int item, TOvMessage& messag
   }
   const std::optional<uint32_t> type = DataTypeOfText(cell("type"));
   if (!type) {
-    Fault(line, what + ": data type \"" + cell("type") + "\" is none of BCD 16, Binary 16, BCD "
-                       "32, Binary 32");
+    Fault(line, what + ": data type \"" + cell("type") +
+                    "\" is none of BCD 16, Binary 16, BCD "
+                    "32, Binary 32");
     return false;
   }
   const size_t digits = ItemDigitCount(message.text, item);
@@ -253,14 +253,20 @@ bool TableReader::ReadItem(const CsvRecord& record, int item, TOvMessage& messag
   item1.maximum = static_cast<uint32_t>(*maximum);
   item1.passwordProtected = !password.empty();
   item1.passwordIsLocal = password != "PLC";
-  item1.variableDecimalPoint = message.HasMarker(kDecimalPointMarker);
+  const std::optional<bool> plcPoint = FlagOf(cell("plc_decimal_point"));
+  if (!plcPoint) {
+    Fault(line,
+          what + ": PLC decimal point is \"" + cell("plc_decimal_point") + "\", not yes or no");
+    return false;
+  }
+  item1.variableDecimalPoint = *plcPoint || message.HasMarker(kDecimalPointMarker);
   if (item1.variableDecimalPoint) {
     return EnterAddress(line, "the decimal point register", cell("decimal_point_address"),
                         AddressRule{kAccessReadOnly, kDataTypeBcd16, false},
                         item1.decimalPointRegister);
   }
   if (!cell("decimal_point_address").empty()) {
-    Fault(line, "a decimal point register is given but the text has no decimal point");
+    Fault(line, "a decimal point register is given but the decimal point is not PLC controlled");
     return false;
   }
   return true;
@@ -340,8 +346,9 @@ void TableReader::ReadRow(const CsvRecord& record) {
     }
   }
   if (plc) {
-    const auto taken = std::find_if(lists_.plc.begin(), lists_.plc.end(),
-                                    [&](const TOvMessage& m) { return m.number == message.number; });
+    const auto taken = std::find_if(lists_.plc.begin(), lists_.plc.end(), [&](const TOvMessage& m) {
+      return m.number == message.number;
+    });
     if (taken != lists_.plc.end()) {
       Fault(line, "PLC message number " + std::to_string(message.number) + " is also on row " +
                       std::to_string(plcLines_[static_cast<size_t>(taken - lists_.plc.begin())]));
@@ -425,8 +432,8 @@ std::string TableText(std::string_view modelText) {
   std::string out;
   bool inRun = false;
   for (const char c : modelText) {
-    const bool marker = c == kItem1Marker || c == kItem2Marker || c == kItem3Marker ||
-                        c == kDecimalPointMarker;
+    const bool marker =
+        c == kItem1Marker || c == kItem2Marker || c == kItem3Marker || c == kDecimalPointMarker;
     if (marker != inRun) {
       out += marker ? '{' : '}';
       inRun = marker;
@@ -597,7 +604,8 @@ std::string ExportMessageTable(const TOvProject& project, const MessageLists& li
       fields[9] = std::to_string(item.maximum);
       fields[10] = !item.passwordProtected ? "" : item.passwordIsLocal ? "Local" : "PLC";
       fields[11] = YesNo(m.leadingZeros[0]);
-      fields[12] = kind == AddressFieldKind::TagName && !item.decimalPointRegister.tagName.empty()
+      fields[12] = YesNo(item.variableDecimalPoint);
+      fields[13] = kind == AddressFieldKind::TagName && !item.decimalPointRegister.tagName.empty()
                        ? item.decimalPointRegister.tagName
                        : DecimalPointTableText(item);
     }
@@ -607,10 +615,10 @@ std::string ExportMessageTable(const TOvProject& project, const MessageLists& li
       fields[first + 2] = YesNo(m.leadingZeros[index]);
     };
     if (m.Item2InUse()) {
-      other(m.item2, 13, 1);
+      other(m.item2, 14, 1);
     }
     if (m.Item3InUse()) {
-      other(m.item3, 16, 2);
+      other(m.item3, 17, 2);
     }
     row(fields);
   };
@@ -619,8 +627,7 @@ std::string ExportMessageTable(const TOvProject& project, const MessageLists& li
   return out;
 }
 
-MessageTableImport ImportMessageTable(TOvProject& project, TOvPanel& panel,
-                                      std::string_view csv) {
+MessageTableImport ImportMessageTable(TOvProject& project, TOvPanel& panel, std::string_view csv) {
   TableReader reader(project, panel);
   return reader.Read(csv);
 }

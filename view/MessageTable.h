@@ -20,14 +20,26 @@ class TOvProject;
 
 /// The columns, in the order an export writes them (an import finds them by
 /// name in any order).
-inline constexpr const char* kMessageTableColumns[] = {
-    "number",        "kind",        "depth",
-    "folder",        "text",        "item1_address",
-    "item1_type",    "item1_access", "item1_min",
-    "item1_max",     "item1_password", "item1_leading_zeros",
-    "item1_decimal_point_address", "item2_address", "item2_type",
-    "item2_leading_zeros", "item3_address", "item3_type",
-    "item3_leading_zeros"};
+inline constexpr const char* kMessageTableColumns[] = {"number",
+                                                       "kind",
+                                                       "depth",
+                                                       "folder",
+                                                       "text",
+                                                       "item1_address",
+                                                       "item1_type",
+                                                       "item1_access",
+                                                       "item1_min",
+                                                       "item1_max",
+                                                       "item1_password",
+                                                       "item1_leading_zeros",
+                                                       "item1_plc_decimal_point",
+                                                       "item1_decimal_point_address",
+                                                       "item2_address",
+                                                       "item2_type",
+                                                       "item2_leading_zeros",
+                                                       "item3_address",
+                                                       "item3_type",
+                                                       "item3_leading_zeros"};
 
 /// A model text in the table's form: each run of an item's digit positions
 /// in braces ("{1111}", the decimal point as "." in item 1's run:
@@ -53,8 +65,7 @@ struct MessageTableImport {
 /// through the project's PLC driver, types and options), then the panel's
 /// limits (256 messages, PLC numbers below the local ones, 300
 /// addresses). Nothing in the project or the panel changes.
-MessageTableImport ImportMessageTable(TOvProject& project, TOvPanel& panel,
-                                      std::string_view csv);
+MessageTableImport ImportMessageTable(TOvProject& project, TOvPanel& panel, std::string_view csv);
 
 /// The text that refuses a table: the count and every fault, one a line.
 std::string ImportFaultsText(const std::vector<std::string>& errors);

@@ -37,23 +37,22 @@ TEST(MessageTableCliTest, ATableRoundTripsEditsAndRefusesFaultyRows) {
     const char* file;
     int port;
   };
-  for (const Case& c : {Case{"single-panel.ovx", 1}, Case{"multi-panel.ovx", 2},
-                        Case{"multi-panel.ovx", 5}}) {
+  for (const Case& c :
+       {Case{"single-panel.ovx", 1}, Case{"multi-panel.ovx", 2}, Case{"multi-panel.ovx", 5}}) {
     SCOPED_TRACE(std::string(c.file) + " port " + std::to_string(c.port));
     const fs::path file = fs::path(ORVANE_TEST_SOURCE_DIR) / "examples" / c.file;
     const std::string port = std::to_string(c.port);
     const fs::path csv = dir / ("table-" + port + ".csv");
-    const ProgramResult exported =
-        RunCli({"project", "messages", "export", file.string(), "--port", port, "-o", csv.string()});
+    const ProgramResult exported = RunCli(
+        {"project", "messages", "export", file.string(), "--port", port, "-o", csv.string()});
     ASSERT_EQ(exported.exitStatus, 0) << exported.err;
     const std::string table = ReadAll(csv);
     ASSERT_EQ(table.rfind("number,kind,depth,folder,text,", 0), 0u) << table;
 
     // The same table back: the same project.
     const fs::path same = dir / ("same-" + port + ".ovx");
-    const ProgramResult imported =
-        RunCli({"project", "messages", "import", file.string(), "--port", port, "--from",
-                csv.string(), "-o", same.string()});
+    const ProgramResult imported = RunCli({"project", "messages", "import", file.string(), "--port",
+                                           port, "--from", csv.string(), "-o", same.string()});
     ASSERT_EQ(imported.exitStatus, 0) << imported.err;
     const ProgramResult unchanged = Diff(file, same);
     EXPECT_EQ(unchanged.exitStatus, 0) << unchanged.out << unchanged.err;
@@ -87,9 +86,9 @@ TEST(MessageTableCliTest, ATableRoundTripsEditsAndRefusesFaultyRows) {
 
     // A row with an unknown kind: refused with its row, nothing written.
     std::string faulty = table;
-    faulty.replace(faulty.find(",PLC,") != std::string::npos ? faulty.find(",PLC,")
-                                                             : faulty.find(",Local,"),
-                   1, ",Remote");
+    faulty.replace(
+        faulty.find(",PLC,") != std::string::npos ? faulty.find(",PLC,") : faulty.find(",Local,"),
+        1, ",Remote");
     const fs::path faultyCsv = dir / ("faulty-" + port + ".csv");
     WriteAll(faultyCsv, faulty);
     const fs::path refusedOut = dir / ("refused-" + port + ".ovx");
@@ -105,8 +104,8 @@ TEST(MessageTableCliTest, ATableRoundTripsEditsAndRefusesFaultyRows) {
 
   // The set point panel has no message table.
   const fs::path multi = fs::path(ORVANE_TEST_SOURCE_DIR) / "examples" / "multi-panel.ovx";
-  const ProgramResult setPoint = RunCli(
-      {"project", "messages", "export", multi.string(), "--port", "4", "-o", (dir / "sp.csv").string()});
+  const ProgramResult setPoint = RunCli({"project", "messages", "export", multi.string(), "--port",
+                                         "4", "-o", (dir / "sp.csv").string()});
   EXPECT_EQ(setPoint.exitStatus, 1);
   EXPECT_NE(setPoint.err.find("set point panel"), std::string::npos) << setPoint.err;
 }

@@ -48,30 +48,74 @@ TEST(ParsedTextTest, TypingFollowsTheWidthTheDigitLimitAndTheDecimalPoint) {
   };
   const std::string twenty = Repeat('A', 17) + Repeat(k1, 3);
   const Case cases[] = {
-      {"item digit at the limit", twenty, {20, true},
-       [](ParsedText& t) { return t.TypeItem(2, 0, 0); }, false, twenty},
-      {"item digit in a folder", "DIR", {19, false},
-       [](ParsedText& t) { return t.TypeItem(1, 3, 3); }, false, "DIR"},
-      {"a folder takes 19 characters", "", {19, false},
-       [](ParsedText& t) { return t.Type(Repeat('B', 25), 0, 0); }, true, Repeat('B', 19)},
-      {"typed marker bytes are dropped", "A", {20, true},
-       [](ParsedText& t) { return t.Type(std::string{'x', k1, kDp, '\n', 'y'}, 1, 1); }, true,
+      {"item digit at the limit",
+       twenty,
+       {20, true},
+       [](ParsedText& t) { return t.TypeItem(2, 0, 0); },
+       false,
+       twenty},
+      {"item digit in a folder",
+       "DIR",
+       {19, false},
+       [](ParsedText& t) { return t.TypeItem(1, 3, 3); },
+       false,
+       "DIR"},
+      {"a folder takes 19 characters",
+       "",
+       {19, false},
+       [](ParsedText& t) { return t.Type(Repeat('B', 25), 0, 0); },
+       true,
+       Repeat('B', 19)},
+      {"typed marker bytes are dropped",
+       "A",
+       {20, true},
+       [](ParsedText& t) {
+         return t.Type(std::string{'x', k1, kDp, '\n', 'y'}, 1, 1);
+       },
+       true,
        "Axy"},
-      {"a digit replaces the selection", "ABCD", {20, true},
-       [](ParsedText& t) { return t.TypeItem(3, 1, 3); }, true, std::string{'A', k3, 'D'}},
-      {"decimal point at the limit", twenty, {20, true},
-       [](ParsedText& t) { return t.SetDecimalPoint(true); }, false, twenty},
-      {"decimal point without item 1", "AB" + Repeat(k2, 2), {20, true},
-       [](ParsedText& t) { return t.SetDecimalPoint(true); }, false, "AB" + Repeat(k2, 2)},
-      {"decimal point after the last item 1 digit", std::string{k1, k1, 'X', k1, 'Y'}, {20, true},
-       [](ParsedText& t) { return t.SetDecimalPoint(true); }, true,
+      {"a digit replaces the selection",
+       "ABCD",
+       {20, true},
+       [](ParsedText& t) { return t.TypeItem(3, 1, 3); },
+       true,
+       std::string{'A', k3, 'D'}},
+      {"decimal point at the limit",
+       twenty,
+       {20, true},
+       [](ParsedText& t) { return t.SetDecimalPoint(true); },
+       false,
+       twenty},
+      {"decimal point without item 1",
+       "AB" + Repeat(k2, 2),
+       {20, true},
+       [](ParsedText& t) { return t.SetDecimalPoint(true); },
+       false,
+       "AB" + Repeat(k2, 2)},
+      {"decimal point after the last item 1 digit",
+       std::string{k1, k1, 'X', k1, 'Y'},
+       {20, true},
+       [](ParsedText& t) { return t.SetDecimalPoint(true); },
+       true,
        std::string{k1, k1, 'X', k1, kDp, 'Y'}},
-      {"typing between digit and point moves the point", std::string{k1, kDp}, {20, true},
-       [](ParsedText& t) { return t.Type("Z", 1, 1); }, true, std::string{k1, 'Z', kDp}},
-      {"deleting the last item 1 digit removes the point", std::string{'A', k1, kDp}, {20, true},
-       [](ParsedText& t) { return t.Erase(1, 2); }, true, "A"},
-      {"a loaded point in the wrong place moves", std::string{kDp, k1, k1}, {20, true},
-       [](ParsedText&) { return false; }, false, std::string{k1, k1, kDp}},
+      {"typing between digit and point moves the point",
+       std::string{k1, kDp},
+       {20, true},
+       [](ParsedText& t) { return t.Type("Z", 1, 1); },
+       true,
+       std::string{k1, kDp, 'Z'}},
+      {"deleting the last item 1 digit removes the point",
+       std::string{'A', k1, kDp},
+       {20, true},
+       [](ParsedText& t) { return t.Erase(1, 2); },
+       true,
+       "A"},
+      {"a loaded point in the wrong place moves",
+       std::string{kDp, k1, k1},
+       {20, true},
+       [](ParsedText&) { return false; },
+       false,
+       std::string{k1, k1, kDp}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -84,8 +128,11 @@ TEST(ParsedTextTest, TypingFollowsTheWidthTheDigitLimitAndTheDecimalPoint) {
 
 TEST(ParsedTextTest, ColoursReadBackAndUndoRestoresEveryStep) {
   // Any red character other than "1" is the decimal point.
-  EXPECT_EQ(ModelOf({{'1', TextColour::Red}, {'x', TextColour::Red}, {'9', TextColour::Blue},
-                     {'3', TextColour::Green}, {'1', TextColour::Black}}),
+  EXPECT_EQ(ModelOf({{'1', TextColour::Red},
+                     {'x', TextColour::Red},
+                     {'9', TextColour::Blue},
+                     {'3', TextColour::Green},
+                     {'1', TextColour::Black}}),
             (std::string{k1, kDp, k2, k3, '1'}));
 
   ParsedText text;
@@ -166,38 +213,55 @@ TEST_F(MessageEditorTest, AnEditIsRefusedWithTheMessageAndFieldOfItsFirstFault) 
   const char* kT003 = "Error T003: The value entered is invalid";
   const char* kZ007 = "Error Z007: Discrete addresses are not allowed here.";
   const Case cases[] = {
-      {"number not a number", [](MessageFields& f) { f.number = "1x"; }, MessageField::Number,
+      {"number not a number",
+       [](MessageFields& f) { f.number = "1x"; },
+       MessageField::Number,
        {"Please enter an integer."}},
-      {"minimum above BCD 16", [](MessageFields& f) { f.minimum = "10000"; },
-       MessageField::Minimum, {kT003}},
-      {"maximum above BCD 16", [](MessageFields& f) { f.maximum = "10000"; },
-       MessageField::Maximum, {kT003}},
+      {"minimum above BCD 16",
+       [](MessageFields& f) { f.minimum = "10000"; },
+       MessageField::Minimum,
+       {kT003}},
+      {"maximum above BCD 16",
+       [](MessageFields& f) { f.maximum = "10000"; },
+       MessageField::Maximum,
+       {kT003}},
       {"maximum below minimum",
        [](MessageFields& f) {
          f.minimum = "50";
          f.maximum = "49";
        },
-       MessageField::Maximum, {kT003}},
-      {"ten item 1 digits with BCD 16", [](MessageFields& f) { f.text = Repeat(k1, 10); },
-       MessageField::Text, {"Maximum 5  \"DATA SET 1\" can be defined with selected data type"}},
+       MessageField::Maximum,
+       {kT003}},
+      {"ten item 1 digits with BCD 16",
+       [](MessageFields& f) { f.text = Repeat(k1, 10); },
+       MessageField::Text,
+       {"Maximum 5  \"DATA SET 1\" can be defined with selected data type"}},
       {"nine item 3 digits with BCD 32",
        [](MessageFields& f) {
          f.text = Repeat(k3, 9);
          f.item3Type = kDataTypeBcd32;
        },
-       MessageField::Text, {"Maximum 8  \"DATA SET 3\" can be defined with selected data type"}},
-      {"item 1 a bit", [](MessageFields& f) { f.item1Address = "N7:1/1"; },
-       MessageField::Item1Address, {kZ007}},
-      {"item 1 read/write on an input", [](MessageFields& f) { f.item1Address = "I1:0"; },
-       MessageField::Item1Address, {"Error T002: Invalid Access Type"}},
+       MessageField::Text,
+       {"Maximum 8  \"DATA SET 3\" can be defined with selected data type"}},
+      {"item 1 a bit",
+       [](MessageFields& f) { f.item1Address = "N7:1/1"; },
+       MessageField::Item1Address,
+       {kZ007}},
+      {"item 1 read/write on an input",
+       [](MessageFields& f) { f.item1Address = "I1:0"; },
+       MessageField::Item1Address,
+       {"Error T002: Invalid Access Type"}},
       {"decimal point register a bit",
        [](MessageFields& f) {
          f.text = std::string{k1, k1, kDp};
          f.decimalPointAddress = "N7:9/1";
        },
-       MessageField::DecimalPointAddress, {kZ007}},
-      {"item 2 a bit", [](MessageFields& f) { f.item2Address = "N7:2/3"; },
-       MessageField::Item2Address, {kZ007}},
+       MessageField::DecimalPointAddress,
+       {kZ007}},
+      {"item 2 a bit",
+       [](MessageFields& f) { f.item2Address = "N7:2/3"; },
+       MessageField::Item2Address,
+       {kZ007}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -292,6 +356,31 @@ TEST_F(MessageEditorTest, AnAcceptedEditKeepsOnlyTheItemsItsTextUses) {
   EXPECT_TRUE(reloaded.panels[0].Equals(panel_));
 }
 
+TEST_F(MessageEditorTest, APointPlacedByItsRegisterAloneStaysThroughAnAccept) {
+  // Files may hold a PLC-controlled decimal point without its marker; the
+  // panel then places it by the register alone.
+  TOvMessage& level = panel_.messages[0];
+  level.text = "L " + Repeat(k1, 3);
+  AddressEntry entry(project_, ui_);
+  ASSERT_TRUE(entry.Enter("N7:1", {kAccessReadWrite, kDataTypeBcd16, false}, level.item1));
+  ASSERT_TRUE(entry.Enter("N7:9", {kAccessReadOnly, kDataTypeBcd16, false},
+                          level.item1.decimalPointRegister));
+  level.item1.variableDecimalPoint = true;
+  level.item1.limitsEnabled = true;  // as every accepted edit stores it
+  MessageEditor editor(project_, panel_, ui_);
+  MessageFields fields = Loaded(editor, MessageSelection::Plc(0));
+  EXPECT_TRUE(fields.variableDecimalPoint);
+  EXPECT_EQ(fields.decimalPointAddress, "N7:9");
+  ASSERT_TRUE(editor.Accept(fields));
+  EXPECT_TRUE(editor.Lists().plc[0].Equals(level));
+  EXPECT_EQ(editor.Lists().plc[0].text, level.text);
+  // Unchecked, the register goes.
+  fields.variableDecimalPoint = false;
+  ASSERT_TRUE(editor.Accept(fields));
+  EXPECT_FALSE(editor.Lists().plc[0].item1.variableDecimalPoint);
+  EXPECT_EQ(editor.Lists().plc[0].item1.decimalPointRegister.addressText, "");
+}
+
 TEST_F(MessageEditorTest, PlcMessagesAreNumberedAndInsertedBetweenTheirNeighbours) {
   MessageEditor editor(project_, panel_, ui_);
   const auto numbers = [&editor] {
@@ -307,8 +396,7 @@ TEST_F(MessageEditorTest, PlcMessagesAreNumberedAndInsertedBetweenTheirNeighbour
   EXPECT_FALSE(editor.PlcListButtons().insertMessage);
   Loaded(editor, MessageSelection::Plc(1));
   ASSERT_EQ(editor.PlcInsertRange(), (InsertRange{1, 5}));
-  EXPECT_EQ(InsertPromptText(*editor.PlcInsertRange()),
-            "&Enter a message number between 1 and 5:");
+  EXPECT_EQ(InsertPromptText(*editor.PlcInsertRange()), "&Enter a message number between 1 and 5:");
   std::vector<InsertRange> asked;
   EXPECT_TRUE(editor.InsertPlcMessage(editor.Shown(), [&](const InsertRange& range) {
     asked.push_back(range);
@@ -343,8 +431,8 @@ TEST_F(MessageEditorTest, PlcMessagesAreNumberedAndInsertedBetweenTheirNeighbour
     SCOPED_TRACE(typed.text);
     ui_.Clear();
     EXPECT_EQ(CheckInsertNumber(typed.text, {1, 5}, ui_), typed.number);
-    EXPECT_EQ(ui_.MessageTexts(), typed.number ? Texts{}
-                                               : Texts{"Error M005: Message number is out of range"});
+    EXPECT_EQ(ui_.MessageTexts(),
+              typed.number ? Texts{} : Texts{"Error M005: Message number is out of range"});
   }
 }
 
@@ -489,7 +577,7 @@ TEST_F(MessageEditorTest, TheClipboardCarriesAMessageBetweenProjects) {
   TOvProject other = world_.Project(kModelOv400);
   MessageEditor target(other, other.panels[0], ui_);
   ASSERT_TRUE(target.Paste(copied, MessageList::Tree, {}));
-  ASSERT_TRUE(target.Paste(copied, MessageList::Plc, {}));
+  ASSERT_TRUE(target.Paste(copied, MessageList::Plc, target.Shown()));
   ASSERT_EQ(target.Lists().locals.size(), 1u);
   EXPECT_EQ(target.Lists().locals[0].text, fields.text);
   EXPECT_EQ(target.Lists().locals[0].isPlcMessage, 0);
@@ -518,7 +606,7 @@ TEST_F(MessageEditorTest, TheClipboardCarriesAMessageBetweenProjects) {
   EXPECT_EQ(elsewhere.Lists().plc[0].item2.addressText, "");
   EXPECT_TRUE(every.Ui().MessageTexts().empty());
   // Text that is no message pastes nothing.
-  EXPECT_FALSE(elsewhere.Paste("garbage", MessageList::Plc, {}));
+  EXPECT_FALSE(elsewhere.Paste("garbage", MessageList::Plc, elsewhere.Shown()));
   EXPECT_EQ(elsewhere.Lists().plc.size(), 1u);
 }
 
@@ -557,7 +645,7 @@ TEST_F(MessageEditorTest, UndoAndRedoRestoreTheListsExactly) {
 }
 
 TEST_F(MessageEditorTest, FindAndReplaceWorkOnTheTypedCharactersOnly) {
-  panel_.messages[0].text = "PUMP " + Repeat(k1, 3);
+  panel_.messages[0].text = "PUMP " + Repeat(k1, 2);
   MessageEditor editor(project_, panel_, ui_);
   ASSERT_TRUE(editor.FindNext("pump", false, {}));
   EXPECT_EQ(editor.Selection(), MessageSelection::Plc(0));
@@ -566,16 +654,15 @@ TEST_F(MessageEditorTest, FindAndReplaceWorkOnTheTypedCharactersOnly) {
   EXPECT_FALSE(editor.FindNext("pump", true, editor.Shown()));
   EXPECT_FALSE(editor.FindNext(std::string(1, k1), false, editor.Shown()));
   // A replacement that would pass 20 characters leaves the message alone.
-  const ReplaceResult result =
-      editor.ReplaceAll("PUMP", "CIRCULATION PUMP", true, editor.Shown());
+  const ReplaceResult result = editor.ReplaceAll("PUMP", "CIRCULATIONS PUMP", true, editor.Shown());
   EXPECT_EQ(result.replaced, 1);
   EXPECT_EQ(result.tooLong, (std::vector<int32_t>{5}));
-  EXPECT_EQ(editor.Lists().plc[0].text, "CIRCULATION PUMP " + Repeat(k1, 3));
+  EXPECT_EQ(editor.Lists().plc[0].text, "CIRCULATIONS PUMP " + Repeat(k1, 2));
   EXPECT_EQ(editor.Lists().plc[1].text, "PUMP OFF");
   EXPECT_EQ(ReplaceSummary(result), "1 message changed. Left alone, the text would not fit: 5.");
 }
 
-TEST(MessagePreviewTest, DigitsShowASampleOfTheirTypeWithLeadingZerosOrBlanks) {
+TEST(MessagePreviewTest, DigitsShowASampleOfTheirTypeThatLeavesALeadingPlace) {
   struct Case {
     std::string text;
     bool folder;
@@ -592,7 +679,8 @@ TEST(MessagePreviewTest, DigitsShowASampleOfTheirTypeWithLeadingZerosOrBlanks) {
       {"T=" + Repeat(k1, 5), false, {}, 20, "T=  123             "},
       {"T=" + Repeat(k1, 5), false, zeros, 20, "T=00123             "},
       {std::string{k1, k1, k1, k1, kDp} + "C", false, zeros, 16, "0123.C          "},
-      {Repeat(k2, 10) + Repeat(k3, 3), false, wide, 20, " 123456789567       "},
+      {Repeat(k2, 10) + Repeat(k3, 3), false, wide, 20, " 123456789 12       "},
+      {std::string{k2, ' ', k1, k1}, false, {}, 20, "1  1                "},
       {"MENU", true, {}, 20, "+MENU               "},
   };
   for (const Case& c : cases) {

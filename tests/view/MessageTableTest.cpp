@@ -21,7 +21,8 @@ constexpr char kDp = kDecimalPointMarker;
 
 const std::string kHeader =
     "number,kind,depth,folder,text,item1_address,item1_type,item1_access,item1_min,item1_max,"
-    "item1_password,item1_leading_zeros,item1_decimal_point_address,item2_address,item2_type,"
+    "item1_password,item1_leading_zeros,item1_plc_decimal_point,item1_decimal_point_address,"
+    "item2_address,item2_type,"
     "item2_leading_zeros,item3_address,item3_type,item3_leading_zeros\r\n";
 
 TEST(MessageTableTextTest, DigitPositionsAreWrittenInBracesAndReadBack) {
@@ -70,7 +71,8 @@ class MessageTableTest : public ::testing::Test {
       message.text = text;
       return panel.AddMessage(message);
     };
-    TOvMessage& tank = add(3, 1, 0, 0, "TANK " + std::string{k1, k1, k1, kDp, ' ', k2, k2, ' ', k3});
+    TOvMessage& tank =
+        add(3, 1, 0, 0, "TANK " + std::string{k1, k1, k1, kDp, ' ', k2, k2, ' ', k3});
     ui_.Clear();
     AddressEntry entry(project_, ui_);
     EXPECT_TRUE(entry.Enter("N7:1", {kAccessReadWrite, kDataTypeBinary16, false}, tank.item1));
@@ -105,10 +107,11 @@ TEST_F(MessageTableTest, AnExportedTableImportsToTheSameMessages) {
   const std::string csv = ExportMessageTable(project_, lists);
   EXPECT_EQ(csv.substr(0, kHeader.size()), kHeader);
   EXPECT_NE(csv.find("3,PLC,0,no,TANK {111.} {22} {3},N7:1,Binary 16,Read/Write,10,500,PLC,yes,"
-                     "N7:2,I1:3,BCD 32,no,N7:4,Binary 32,yes\r\n"),
+                     "yes,N7:2,I1:3,BCD 32,no,N7:4,Binary 32,yes\r\n"),
             std::string::npos)
       << csv;
-  EXPECT_NE(csv.find("7,PLC,0,no,\"Say \"\"hi\"\", then go\",,,,,,,,,,,,,,\r\n"), std::string::npos);
+  EXPECT_NE(csv.find("7,PLC,0,no,\"Say \"\"hi\"\", then go\",,,,,,,,,,,,,,,\r\n"),
+            std::string::npos);
   EXPECT_NE(csv.find("254,Local,2,no,DEEP,"), std::string::npos);
 
   const MessageTableImport imported = ImportMessageTable(project_, panel_, csv);
@@ -129,10 +132,10 @@ TEST_F(MessageTableTest, AnEditedTableIsTakenInWithItsNewTextsAndAddresses) {
   };
   replace("TANK {111.}", "VAT {1111}");
   replace(",N7:1,", ",n7:9,");
-  replace(",N7:2,", ",,");
+  replace(",yes,N7:2,", ",no,,");
   // A new local message at the top, and one moved into SUB.
   replace("253,Local,0,no,TOP", "1,Local,2,no,TOP");
-  csv += "9,Local,0,no,LAST {2},,,,,,,,,I1:7,BCD 16,no,,,\r\n";
+  csv += "9,Local,0,no,LAST {2},,,,,,,,,,I1:7,BCD 16,no,,,\r\n";
   const MessageTableImport imported = ImportMessageTable(project_, panel_, csv);
   ASSERT_TRUE(imported.lists.has_value()) << ::testing::PrintToString(imported.errors);
   const MessageLists& lists = *imported.lists;
@@ -151,21 +154,21 @@ TEST_F(MessageTableTest, AnEditedTableIsTakenInWithItsNewTextsAndAddresses) {
 TEST_F(MessageTableTest, ATableWithFaultsIsRefusedWithEveryRowsFault) {
   const std::string csv =
       kHeader +
-      "3,PLC,0,no,OK {1},N7:1,BCD 16,Read/Write,0,9999,,no,,,,,,,\r\n"          // row 2
-      "0,PLC,0,no,ZERO,,,,,,,,,,,,,,\r\n"                                      // 3
-      "3,PLC,0,no,AGAIN,,,,,,,,,,,,,,\r\n"                                     // 4
-      "4,Remote,0,no,KIND,,,,,,,,,,,,,,\r\n"                                   // 5
-      "5,PLC,0,no,ABCDEFGHIJKLMNOPQRSTU,,,,,,,,,,,,,,\r\n"                     // 6
-      "6,PLC,0,no,{111111},N7:1,BCD 16,,,,,no,,,,,,,\r\n"                      // 7
-      "7,PLC,0,no,{1},N7:1/2,BCD 16,,,,,no,,,,,,,\r\n"                         // 8
-      "8,PLC,0,no,{1},N7:1,BCD 16,,0,10000,,no,,,,,,,\r\n"                     // 9
-      "9,PLC,0,no,{.1},N7:1,BCD 16,,,,,no,,,,,,,\r\n"                          // 10
-      "10,PLC,0,no,NONE,,,,,,,,,N7:3,BCD 16,no,,,\r\n"                         // 11
-      "11,PLC,0,no,{2},,,,,,,,,N7:3,Decimal,no,,,\r\n"                         // 12
-      "256,Local,1,no,ORPHAN,,,,,,,,,,,,,,\r\n"                                // 13
-      "256,Local,0,yes,{3},,,,,,,,,,,,N7:1,BCD 16,no\r\n"                      // 14
-      "256,Local,0,maybe,X,,,,,,,,,,,,,,\r\n"                                  // 15
-      "12,PLC,0,no,SHORT\r\n";                                                 // 16
+      "3,PLC,0,no,OK {1},N7:1,BCD 16,Read/Write,0,9999,,no,,,,,,,,\r\n"  // row 2
+      "0,PLC,0,no,ZERO,,,,,,,,,,,,,,,\r\n"                               // 3
+      "3,PLC,0,no,AGAIN,,,,,,,,,,,,,,,\r\n"                              // 4
+      "4,Remote,0,no,KIND,,,,,,,,,,,,,,,\r\n"                            // 5
+      "5,PLC,0,no,ABCDEFGHIJKLMNOPQRSTU,,,,,,,,,,,,,,,\r\n"              // 6
+      "6,PLC,0,no,{111111},N7:1,BCD 16,,,,,no,,,,,,,,\r\n"               // 7
+      "7,PLC,0,no,{1},N7:1/2,BCD 16,,,,,no,,,,,,,,\r\n"                  // 8
+      "8,PLC,0,no,{1},N7:1,BCD 16,,0,10000,,no,,,,,,,,\r\n"              // 9
+      "9,PLC,0,no,{.1},N7:1,BCD 16,,,,,no,,,,,,,,\r\n"                   // 10
+      "10,PLC,0,no,NONE,,,,,,,,,,N7:3,BCD 16,no,,,\r\n"                  // 11
+      "11,PLC,0,no,{2},,,,,,,,,,N7:3,Decimal,no,,,\r\n"                  // 12
+      "256,Local,1,no,ORPHAN,,,,,,,,,,,,,,,\r\n"                         // 13
+      "256,Local,0,yes,{3},,,,,,,,,,,,,N7:1,BCD 16,no\r\n"               // 14
+      "256,Local,0,maybe,X,,,,,,,,,,,,,,,\r\n"                           // 15
+      "12,PLC,0,no,SHORT\r\n";                                           // 16
   const MessageTableImport imported = ImportMessageTable(project_, panel_, csv);
   EXPECT_FALSE(imported.lists.has_value());
   const Texts expected{
@@ -183,15 +186,16 @@ TEST_F(MessageTableTest, ATableWithFaultsIsRefusedWithEveryRowsFault) {
       "row 13: tree: the entry above it is no folder of the level above",
       "row 14: a folder holds no data items",
       "row 15: folder is \"maybe\", not yes or no",
-      "row 16: has 5 fields, the header 19",
+      "row 16: has 5 fields, the header 20",
   };
   EXPECT_EQ(imported.errors, expected);
-  EXPECT_EQ(ImportFaultsText({"row 3: x"}), "The message table was not imported: 1 fault.\n\nrow 3: x\n");
+  EXPECT_EQ(ImportFaultsText({"row 3: x"}),
+            "The message table was not imported: 1 fault.\n\nrow 3: x\n");
 
   // The panel's limits over the whole table.
-  std::string crowded = kHeader + "254,PLC,0,no,HIGH,,,,,,,,,,,,,,\r\n";
+  std::string crowded = kHeader + "254,PLC,0,no,HIGH,,,,,,,,,,,,,,,\r\n";
   for (int i = 0; i < 3; ++i) {
-    crowded += "0,Local,0,no,L,,,,,,,,,,,,,,\r\n";
+    crowded += "0,Local,0,no,L,,,,,,,,,,,,,,,\r\n";
   }
   const MessageTableImport full = ImportMessageTable(project_, panel_, crowded);
   EXPECT_EQ(full.errors,

@@ -303,8 +303,9 @@ QWidget* CMessageDlg::BuildPane(const TOvTagMap& table) {
   accept_ = Button(QStringLiteral("&Press to accept Message edit"), me::kAccept);
   connect(accept_, &QPushButton::clicked, this, &CMessageDlg::AcceptEdit);
 
-  auto* hint = new QLabel(QStringLiteral("EMBEDDED DATA:\nTYPE KEYSTROKES FROM ANY LOCATION IN "
-                                         "THE MESSAGE."));
+  auto* hint =
+      new QLabel(QStringLiteral("EMBEDDED DATA:\nTYPE KEYSTROKES FROM ANY LOCATION IN "
+                                "THE MESSAGE."));
   auto* keys = new QVBoxLayout;
   keys->addWidget(ColouredLabel(QStringLiteral("Data Item 1 :  F5 or  Ctrl+1"), TextColour::Red));
   keys->addWidget(ColouredLabel(QStringLiteral("Data Item 2 :  F6 or  Ctrl+2"), TextColour::Blue));
@@ -346,7 +347,8 @@ QWidget* CMessageDlg::BuildPane(const TOvTagMap& table) {
   };
   small(item2, item2Address_, item2Type_, leadingZeros_[1]);
   small(item3, item3Address_, item3Type_, leadingZeros_[2]);
-  for (QComboBox* combo : {static_cast<QComboBox*>(item2Type_), static_cast<QComboBox*>(item3Type_)}) {
+  for (QComboBox* combo :
+       {static_cast<QComboBox*>(item2Type_), static_cast<QComboBox*>(item3Type_)}) {
     connect(combo, &QComboBox::currentIndexChanged, this, [this] { UpdatePreview(); });
   }
   for (QCheckBox* box : {leadingZeros_[1], leadingZeros_[2]}) {
@@ -406,6 +408,7 @@ MessageFields CMessageDlg::PaneFields() const {
   fields.access = access_->currentIndex() == kAccessReadOnly ? kAccessReadOnly : kAccessReadWrite;
   fields.passwordProtected = password_->isChecked();
   fields.passwordIsLocal = !passwordPlc_->isChecked();
+  fields.variableDecimalPoint = decimalPoint_->isChecked();
   fields.decimalPointAddress = decimalPointAddress_->FieldText();
   for (size_t i = 0; i < 3; ++i) {
     fields.leadingZeros[i] = leadingZeros_[i]->isChecked();
@@ -427,6 +430,7 @@ void CMessageDlg::ShowPane(const MessageFields& fields) {
   access_->setCurrentIndex(fields.access == kAccessReadOnly ? 1 : 0);
   password_->setChecked(fields.passwordProtected);
   (fields.passwordIsLocal ? passwordLocal_ : passwordPlc_)->setChecked(true);
+  decimalPoint_->setChecked(fields.variableDecimalPoint);
   decimalPointAddress_->SetFieldText(fields.decimalPointAddress);
   for (size_t i = 0; i < 3; ++i) {
     leadingZeros_[i]->setChecked(fields.leadingZeros[i]);
@@ -451,13 +455,19 @@ void CMessageDlg::UpdatePane() {
   passwordLocal_->setEnabled(passwords && password_->isChecked());
   passwordPlc_->setEnabled(passwords && password_->isChecked());
   // The decimal point follows item 1's digits: it is there to be set only
-  // while the text has one.
+  // while the text has one, and goes with the last of them. The point in
+  // the text always means the box is checked; a message from a file may
+  // have the box checked and the register alone placing the point.
   const bool hasItem1 = text.find(kItem1Marker) != std::string::npos;
   decimalPoint_->setEnabled(limits.dataAllowed && hasItem1);
-  decimalPoint_->setChecked(text_->Text().HasDecimalPoint());
+  if (!hasItem1) {
+    decimalPoint_->setChecked(false);
+  } else if (text_->Text().HasDecimalPoint()) {
+    decimalPoint_->setChecked(true);
+  }
   decimalPointAddress_->Widget()->setEnabled(decimalPoint_->isChecked());
-  length_->setText(QString::fromStdString(FormatText(LoadString(strings::kMessageLength),
-                                                      static_cast<int>(text.size()))));
+  length_->setText(QString::fromStdString(
+      FormatText(LoadString(strings::kMessageLength), static_cast<int>(text.size()))));
   UpdatePreview();
 }
 
@@ -474,8 +484,8 @@ void CMessageDlg::UpdatePreview() {
   for (size_t i = 0; i < 3; ++i) {
     items.leadingZeros[i] = leadingZeros_[i]->isChecked();
   }
-  preview_->setText(FromBytes(PreviewLine(text_->ModelText(), loaded->isFolder != 0, items,
-                                          panel_.CharactersPerLine())));
+  preview_->setText(FromBytes(
+      PreviewLine(text_->ModelText(), loaded->isFolder != 0, items, panel_.CharactersPerLine())));
 }
 
 void CMessageDlg::Refresh() {
@@ -704,6 +714,16 @@ bool CMessageDlg::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void CMessageDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (editor_.Loaded() != nullptr && pane_->isAncestorOf(focusWidget())) {
+      AcceptEdit();
+    }
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void CMessageDlg::FindAndReplace() {

@@ -56,6 +56,9 @@ class CMessageDlg : public QDialog {
   CMessageDlg(TOvProject& project, TOvPanel& panel, UserInterface& ui, QWidget* parent);
   /// Delete, Ctrl+C, Ctrl+X and Ctrl+V in the list and the tree.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  /// Enter in a field of the edit pane accepts the edit; it never presses
+  /// OK (the dialog has no default button).
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QWidget* BuildPlcList();
@@ -137,8 +140,7 @@ class CPLCMessageDlg final : public CMessageDlg {
  public:
   /// project, panel (a text panel of the project) and ui must outlive the
   /// dialog.
-  CPLCMessageDlg(TOvProject& project, TOvPanel& panel, UserInterface& ui,
-                 QWidget* parent = nullptr)
+  CPLCMessageDlg(TOvProject& project, TOvPanel& panel, UserInterface& ui, QWidget* parent = nullptr)
       : CMessageDlg(project, panel, ui, parent) {}
 };
 
@@ -148,8 +150,7 @@ class CTNDMessageDlg final : public CMessageDlg {
   Q_OBJECT
 
  public:
-  CTNDMessageDlg(TOvProject& project, TOvPanel& panel, UserInterface& ui,
-                 QWidget* parent = nullptr)
+  CTNDMessageDlg(TOvProject& project, TOvPanel& panel, UserInterface& ui, QWidget* parent = nullptr)
       : CMessageDlg(project, panel, ui, parent) {}
 };
 

@@ -39,7 +39,8 @@ void MessageTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
   }
   QStyleOptionViewItem item = option;
   initStyleOption(&item, index);
-  const QString prefix = item.text.left(item.text.size() - PlainDisplay(model.toByteArray().toStdString()).size());
+  const QString prefix =
+      item.text.left(item.text.size() - PlainDisplay(model.toByteArray().toStdString()).size());
   item.text.clear();
   QStyle* style = item.widget != nullptr ? item.widget->style() : QApplication::style();
   style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
@@ -59,12 +60,18 @@ void MessageTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
   draw(prefix, plain);
   const std::string bytes = model.toByteArray().toStdString();
   for (const DisplayCell& cell : DisplayOf(bytes)) {
-    // On the selection's colour the markers keep their colour, lightened.
-    QColor colour = cell.colour == TextColour::Black ? plain : ColourOf(cell.colour);
-    if (selected && cell.colour != TextColour::Black) {
-      colour = colour.lighter(170);
+    const QString character(QChar(static_cast<unsigned char>(cell.character)));
+    if (cell.colour == TextColour::Black) {
+      draw(character, plain);
+      continue;
     }
-    draw(QString(QChar(static_cast<unsigned char>(cell.character))), colour);
+    // On the selection's colour a digit keeps its colour on a light ground.
+    if (selected) {
+      const int width = painter->fontMetrics().horizontalAdvance(character);
+      painter->fillRect(QRect(x, area.top() + 1, width, area.height() - 2),
+                        option.palette.color(QPalette::Base));
+    }
+    draw(character, ColourOf(cell.colour));
   }
   painter->restore();
 }
@@ -138,8 +145,7 @@ void CTreeCtrlEx::Fill(const std::vector<TOvMessage>& locals) {
     QTreeWidgetItem* parent = parents.back();
     auto* item = new QTreeWidgetItem(parent, {PlainDisplay(local.text)});
     item->setData(0, kModelTextRole, Bytes(local.text));
-    item->setData(0, kTreeValueRole,
-                  static_cast<int>((level << 16) | (position & 0xFFFF)));
+    item->setData(0, kTreeValueRole, static_cast<int>((level << 16) | (position & 0xFFFF)));
     item->setData(0, Qt::UserRole, local.isFolder != 0);
     item->setIcon(0, style()->standardIcon(local.isFolder != 0 ? QStyle::SP_DirClosedIcon
                                                                : QStyle::SP_FileIcon));

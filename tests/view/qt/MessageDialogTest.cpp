@@ -20,6 +20,7 @@
 
 #include "tests/support/QtTestHelpers.h"
 #include "tests/view/EditorTestSupport.h"
+#include "view/qt/AddressFields.h"
 #include "view/qt/CInsertMessageDlg.h"
 #include "view/qt/CMessageDlg.h"
 #include "view/qt/CParsedRichEdit.h"
