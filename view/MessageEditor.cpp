@@ -420,11 +420,7 @@ bool MessageEditor::PlaceInPlcList(TOvMessage message) {
   return true;
 }
 
-bool MessageEditor::AddPlcMessage(const MessageFields& current) {
-  failed_ = MessageField::None;
-  if (!LeaveCurrent(current)) {
-    return false;
-  }
+int32_t MessageEditor::NextPlcNumber() const {
   int32_t after = 0;
   if (IsPlc(selection_) && selection_.index < lists_.plc.size()) {
     after = lists_.plc[selection_.index].number;
@@ -436,8 +432,16 @@ bool MessageEditor::AddPlcMessage(const MessageFields& current) {
                      [number](const TOvMessage& m) { return m.number == number; })) {
     ++number;
   }
+  return number;
+}
+
+bool MessageEditor::AddPlcMessage(const MessageFields& current) {
+  failed_ = MessageField::None;
+  if (!LeaveCurrent(current)) {
+    return false;
+  }
   TOvMessage message = NewMessage(true);
-  message.number = number;
+  message.number = NextPlcNumber();
   return PlaceInPlcList(std::move(message));
 }
 
@@ -679,18 +683,7 @@ bool MessageEditor::Paste(const std::string& text, MessageList target,
   }
 
   if (target == MessageList::Plc) {
-    int32_t after = 0;
-    if (IsPlc(selection_) && selection_.index < lists_.plc.size()) {
-      after = lists_.plc[selection_.index].number;
-    } else if (!lists_.plc.empty()) {
-      after = lists_.plc.back().number;
-    }
-    int32_t number = after + 1;
-    while (std::any_of(lists_.plc.begin(), lists_.plc.end(),
-                       [number](const TOvMessage& m) { return m.number == number; })) {
-      ++number;
-    }
-    message.number = number;
+    message.number = NextPlcNumber();
     return PlaceInPlcList(std::move(message));
   }
   size_t at = lists_.locals.size();

@@ -293,6 +293,9 @@ class MessageEditor {
   void Restore(Snapshot snapshot);
   bool FitsAddressLimit(const TOvMessage& candidate, std::optional<size_t> replacing) const;
   TOvMessage NewMessage(bool plc) const;
+  /// The first number not in use above the selected PLC message (above the
+  /// last without a selection, 1 for an empty list).
+  int32_t NextPlcNumber() const;
   bool PlaceInPlcList(TOvMessage message);
   bool PlaceInTree(TOvMessage message, size_t at, int16_t depth);
   /// Where the tree's New commands put a child of the selection, and its
