@@ -421,6 +421,17 @@ TEST_F(MessageEditorTest, PlcMessagesAreNumberedAndInsertedBetweenTheirNeighbour
   EXPECT_EQ(numbers(), (std::vector<int32_t>{1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(editor.Shown().text, "New");
 
+  // Before a first message numbered 3, number 1 is free too: the dialog
+  // asks between 0 and 3.
+  panel_.messages[0].number = 3;
+  MessageEditor fromThree(project_, panel_, ui_);
+  Loaded(fromThree, MessageSelection::Plc(0));
+  ASSERT_EQ(fromThree.PlcInsertRange(), (InsertRange{0, 3}));
+  EXPECT_TRUE(fromThree.InsertPlcMessage(fromThree.Shown(), [](const InsertRange&) {
+    return std::optional<int32_t>(1);
+  }));
+  EXPECT_EQ(fromThree.Lists().plc[0].number, 1);
+
   // The Insert Message dialog's check.
   struct Typed {
     const char* text;
