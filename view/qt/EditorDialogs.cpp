@@ -5,6 +5,7 @@
 #include "project/TOvProject.h"
 #include "view/qt/CAnnunciatorDlg.h"
 #include "view/qt/CLedDlg.h"
+#include "view/qt/CMessageDlg.h"
 #include "view/qt/CMsgGeneralDlg.h"
 #include "view/qt/CSPConfigDlg.h"
 
@@ -14,6 +15,10 @@ namespace {
 std::unique_ptr<QDialog> MakeDialog(Editor editor, TOvProject& project, TOvPanel& panel,
                                     UserInterface& ui, QWidget* parent) {
   switch (editor) {
+    case Editor::PlcMessageDlg:
+      return std::make_unique<CPLCMessageDlg>(project, panel, ui, parent);
+    case Editor::TndMessageDlg:
+      return std::make_unique<CTNDMessageDlg>(project, panel, ui, parent);
     case Editor::MsgGeneralDlg:
       return std::make_unique<CMsgGeneralDlg>(project, panel, ui, parent);
     case Editor::TndGeneralDlg:
@@ -39,6 +44,8 @@ std::unique_ptr<QDialog> MakeDialog(Editor editor, TOvProject& project, TOvPanel
 
 bool HasEditorDialog(Editor editor) {
   switch (editor) {
+    case Editor::PlcMessageDlg:
+    case Editor::TndMessageDlg:
     case Editor::MsgGeneralDlg:
     case Editor::TndGeneralDlg:
     case Editor::PlcLedDlg:
