@@ -139,7 +139,7 @@ CViewAddressDlg::CViewAddressDlg(const TOvProject& project, Settings& settings, 
   layout->addLayout(countRow);
   layout->addWidget(list_, 1);
   layout->addWidget(buttons);
-  resize(720, 560);
+  resize(820, 580);
 }
 
 void CViewAddressDlg::accept() {
