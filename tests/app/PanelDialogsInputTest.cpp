@@ -72,6 +72,28 @@ fs::path Example(const char* name, const fs::path& folder) {
   return copy;
 }
 
+// The program started past its splash on an example project of its own,
+// with the serial port set when one is given.
+struct ExampleOpen {
+  explicit ExampleOpen(const std::string& name)
+      : install(name),
+        folder(MakeTempDir(name)),
+        shell(ui, dialogs, TestSettingsPaths(folder, install.Dir())) {}
+
+  bool Open(const char* example, const std::string& port = {}) {
+    return shell.StartPastSplash() && (port.empty() || shell.Config().SetPort(port)) &&
+           shell.Frame().OpenFile(Example(example, folder)) &&
+           shell.Frame().ActiveScreen() != nullptr;
+  }
+  ConfigurationScreen* Screen() { return shell.Frame().ActiveScreen(); }
+
+  TestInstall install;
+  fs::path folder;
+  ScriptedUserInterface ui;
+  ScriptedViewDialogs dialogs;
+  ShellUnderTest shell;
+};
+
 }  // namespace
 
 class PanelDialogsInputTest : public QObject {
@@ -166,27 +188,22 @@ class PanelDialogsInputTest : public QObject {
   void informationShowsTheSimulatedPanel() {
     PanelSimProcess sim({"--model", "4", "--firmware", "C.4"});
     QVERIFY2(sim.Started(), sim.Err().c_str());
-    TestInstall install("information");
-    const fs::path folder = MakeTempDir("information");
-    ScriptedUserInterface ui;
-    ScriptedViewDialogs dialogs;
-    ShellUnderTest shell(ui, dialogs, TestSettingsPaths(folder, install.Dir()));
-    QVERIFY(shell.StartPastSplash());
-    QVERIFY(shell.Config().SetPort(sim.PortPath()));
-    QVERIFY(shell.Frame().OpenFile(Example("single-panel.ovx", folder)));
+    ExampleOpen program("information");
+    QVERIFY(program.Open("single-panel.ovx", sim.PortPath()));
+    MainFrame& frame = program.shell.Frame();
 
     ShownStatus shown;
     ReadStatusDialog(&shown, "status-panel");
-    QAction* information = Find<QAction>(&shell.Frame(), "cmd_32778");
+    QAction* information = Find<QAction>(&frame, "cmd_32778");
     QVERIFY(information->isEnabled());
     information->trigger();
-    QCOMPARE(ui.MessageTexts(), std::vector<std::string>{});
+    QCOMPARE(program.ui.MessageTexts(), std::vector<std::string>{});
     QCOMPARE(shown.caption, QStringLiteral("Panel Status"));
     QCOMPARE(shown.picture, 4);
     QCOMPARE(shown.values.value(0), QStringLiteral("Ov400"));
     QCOMPARE(shown.values.value(1), QStringLiteral("C.4"));
     QVERIFY(!QApplication::overrideCursor());
-    QVERIFY(!shell.Frame().ActiveScreen()->Document().IsModified());
+    QVERIFY(!program.Screen()->Document().IsModified());
     sim.Stop();
   }
 
@@ -196,20 +213,13 @@ class PanelDialogsInputTest : public QObject {
   void informationShowsTheMultiplexerAndThePanelOnAPort() {
     PanelSimProcess sim({"--multiplexer", "--panel", "2:3", "--panel", "5:2"});
     QVERIFY2(sim.Started(), sim.Err().c_str());
-    TestInstall install("port-information");
-    const fs::path folder = MakeTempDir("port-information");
-    ScriptedUserInterface ui;
-    ScriptedViewDialogs dialogs;
-    ShellUnderTest shell(ui, dialogs, TestSettingsPaths(folder, install.Dir()));
-    QVERIFY(shell.StartPastSplash());
-    QVERIFY(shell.Config().SetPort(sim.PortPath()));
-    QVERIFY(shell.Frame().OpenFile(Example("multi-panel.ovx", folder)));
-    ConfigurationScreen* screen = shell.Frame().ActiveScreen();
-    QVERIFY(screen != nullptr);
+    ExampleOpen program("port-information");
+    QVERIFY(program.Open("multi-panel.ovx", sim.PortPath()));
+    ConfigurationScreen* screen = program.Screen();
 
     ShownStatus mux;
     ReadStatusDialog(&mux, "status-multiplexer");
-    Find<QAction>(&shell.Frame(), "cmd_32778")->trigger();
+    Find<QAction>(&program.shell.Frame(), "cmd_32778")->trigger();
     QCOMPARE(mux.caption, QStringLiteral("Multiplexer Status"));
     QCOMPARE(mux.picture, 6);
     QCOMPARE(mux.values.value(0), QStringLiteral("Multiplexer"));
@@ -232,7 +242,7 @@ class PanelDialogsInputTest : public QObject {
     // there: the error shows and no status dialog does.
     QVERIFY(screen->Model().SelectPort(4));
     Find<QAction>(screen->PortMenuFor(4).get(), "cmd_32816")->trigger();
-    QCOMPARE(ui.MessageTexts().size(), size_t{1});
+    QCOMPARE(program.ui.MessageTexts().size(), size_t{1});
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     sim.Stop();
   }
@@ -241,14 +251,9 @@ class PanelDialogsInputTest : public QObject {
   // screen's button: its list and fields, the column widths kept in the
   // profile, and its print as a PDF.
   void theAddressDatabaseListsThePanelsAddressesAndPrints() {
-    TestInstall install("address-database");
-    const fs::path folder = MakeTempDir("address-database");
-    ScriptedUserInterface ui;
-    ScriptedViewDialogs dialogs;
-    ShellUnderTest shell(ui, dialogs, TestSettingsPaths(folder, install.Dir()));
-    QVERIFY(shell.StartPastSplash());
-    QVERIFY(shell.Frame().OpenFile(Example("multi-panel.ovx", folder)));
-    ConfigurationScreen* screen = shell.Frame().ActiveScreen();
+    ExampleOpen program("address-database");
+    QVERIFY(program.Open("multi-panel.ovx"));
+    ConfigurationScreen* screen = program.Screen();
     screen->Model().SelectPort(2);
     QCOMPARE(screen->Model().CurrentPort(), 2);
     screen->Refresh();
@@ -262,7 +267,7 @@ class PanelDialogsInputTest : public QObject {
     QString localPassword;
     int fitted = 0;
     int stored = 0;
-    const fs::path pdf = folder / "address-database.pdf";
+    const fs::path pdf = program.folder / "address-database.pdf";
     WhenModal(
         [&](QWidget* dialog) {
           auto* list = Find<QTableWidget>(dialog, "addressList");

@@ -153,12 +153,7 @@ QWidget* CSPConfigDlg::BuildList() {
   list_ = new QTableView;
   list_->setObjectName(QStringLiteral("entryList"));
   list_->setModel(model_.get());
-  list_->setShowGrid(true);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list_->verticalHeader()->hide();
-  list_->horizontalHeader()->setStretchLastSection(false);
+  SetUpReportList(*list_);
   RestoreColumnWidths(*list_, AppSettings(), sp::kColumnSection);
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {

@@ -101,12 +101,7 @@ CViewAddressDlg::CViewAddressDlg(const TOvProject& project, Settings& settings, 
     titles << Text(heading);
   }
   list_->setHorizontalHeaderLabels(titles);
-  list_->setShowGrid(true);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list_->verticalHeader()->hide();
-  list_->horizontalHeader()->setStretchLastSection(false);
+  SetUpReportList(*list_);
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     const AddressRow& row = rows[static_cast<size_t>(r)];
     const std::string* cells[] = {&row.item,     &row.address, &row.message,

@@ -8,6 +8,15 @@
 
 namespace orvane {
 
+void SetUpReportList(QTableView& list) {
+  list.setShowGrid(true);
+  list.setSelectionBehavior(QAbstractItemView::SelectRows);
+  list.setSelectionMode(QAbstractItemView::SingleSelection);
+  list.setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list.verticalHeader()->hide();
+  list.horizontalHeader()->setStretchLastSection(false);
+}
+
 void RestoreColumnWidths(QTableView& list, const Settings& settings, const std::string& section) {
   const int columns = list.horizontalHeader()->count();
   for (int column = 0; column < columns; ++column) {
