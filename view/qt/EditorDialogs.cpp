@@ -2,12 +2,14 @@
 
 #include <memory>
 
+#include "base/Settings.h"
 #include "project/TOvProject.h"
 #include "view/qt/CAnnunciatorDlg.h"
 #include "view/qt/CLedDlg.h"
 #include "view/qt/CMessageDlg.h"
 #include "view/qt/CMsgGeneralDlg.h"
 #include "view/qt/CSPConfigDlg.h"
+#include "view/qt/CViewAddressDlg.h"
 
 namespace orvane {
 namespace {
@@ -35,6 +37,8 @@ std::unique_ptr<QDialog> MakeDialog(Editor editor, TOvProject& project, TOvPanel
       return std::make_unique<CSPConfigDlg>(project, panel, ui, parent);
     case Editor::TndSpConfigDlg:
       return std::make_unique<CTNDSPConfigDlg>(project, panel, ui, parent);
+    case Editor::ViewAddressDlg:
+      return std::make_unique<CViewAddressDlg>(project, AppSettings(), parent);
     default:
       return nullptr;
   }
@@ -54,6 +58,7 @@ bool HasEditorDialog(Editor editor) {
     case Editor::TndAnnunciatorDlg:
     case Editor::SpConfigDlg:
     case Editor::TndSpConfigDlg:
+    case Editor::ViewAddressDlg:
       return true;
     default:
       return false;
