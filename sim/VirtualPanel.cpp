@@ -178,9 +178,10 @@ void VirtualPanel::PublishButtonWord() {
   if (!system_ || Entry(system_->buttonWordTag) == nullptr) {
     return;
   }
-  // The panel writes the word whenever one of its bits changes.
-  const auto last = writes_.find(system_->buttonWordTag);
-  if (last == writes_.end() || last->second != keys_.ButtonWord()) {
+  // The panel writes the word whenever one of its bits changes, and not
+  // before: at start its keys are up and the word is the PLC's.
+  if (publishedButtonWord_ != keys_.ButtonWord()) {
+    publishedButtonWord_ = keys_.ButtonWord();
     WriteRegister(system_->buttonWordTag, keys_.ButtonWord());
   }
 }

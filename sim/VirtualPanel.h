@@ -152,6 +152,7 @@ class VirtualPanel {
   FunctionKeys keys_;
   std::map<uint16_t, uint32_t> writes_;
   std::map<uint16_t, uint32_t> written_;  // values of write-only items
+  uint16_t publishedButtonWord_ = 0;
 
   Mode mode_ = Mode::Browse;
   std::optional<uint16_t> notice_;  // a system message shown until a key

@@ -19,6 +19,7 @@
 #include "sim/MemoryDump.h"
 #include "sim/PanelSimOptions.h"
 #include "sim/PseudoTerminalServer.h"
+#include "sim/RenderCommand.h"
 #include "sim/StateFile.h"
 
 namespace {
@@ -130,6 +131,20 @@ int main(int argc, char** argv) {
   }
   if (options.dump) {
     std::fputs(DumpDevice(*device).c_str(), stdout);
+    return kExitOk;
+  }
+  if (options.render) {
+    const auto* panel = dynamic_cast<const SimulatedPanel*>(device.get());
+    if (panel == nullptr) {
+      std::fprintf(stderr, "orvane-panelsim: --render shows a single panel, not a multiplexer\n");
+      return kExitUsage;
+    }
+    std::string out;
+    if (!RenderPanel(*panel, {options.registers, options.keys, options.json}, out, error)) {
+      std::fprintf(stderr, "orvane-panelsim: %s\n", error.c_str());
+      return kExitUsage;
+    }
+    std::fputs(out.c_str(), stdout);
     return kExitOk;
   }
 
