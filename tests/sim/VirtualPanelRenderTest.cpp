@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/sim/PanelProjects.h"
 #include "tests/support/PanelSimProcess.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TestPaths.h"
@@ -20,84 +21,14 @@ using orvane::testing::ProgramResult;
 using orvane::testing::RunCli;
 using orvane::testing::RunProgram;
 using orvane::testing::StagedBinDir;
-
-// The lines of a project file, written as the project file holds them.
-class ProjectLines {
- public:
-  ProjectLines& Line(const std::string& line) {
-    text_ += line + "\n";
-    return *this;
-  }
-  ProjectLines& Number(long value) { return Line(std::to_string(value)); }
-  ProjectLines& Lines(const std::string& lines) {
-    text_ += lines;
-    return *this;
-  }
-  /// An address section: filler, data type, address and tag name.
-  ProjectLines& Address(int data_type, const std::string& address = "") {
-    return Line("not used").Number(data_type).Line(address + "\t");
-  }
-  /// A data item 1 section: no password, the PLC's decimal point register
-  /// or none, limits when minimum <= maximum, the access, the address.
-  ProjectLines& ItemOne(int data_type, const std::string& address, int access = 0,
-                        long minimum = 1, long maximum = 0, const std::string& point = "",
-                        int fixed_point = -1, int password = 0) {
-    Number(password != 0 ? 1 : 0);
-    if (password != 0) {
-      Number(password == 1 ? 1 : 0);
-    }
-    Number(point.empty() ? 0 : 1);
-    if (point.empty()) {
-      Number(fixed_point);
-    } else {
-      Address(0, point);
-    }
-    Number(minimum <= maximum ? 1 : 0);
-    if (minimum <= maximum) {
-      Number(maximum).Number(minimum);
-    }
-    return Number(access).Address(data_type, address);
-  }
-  const std::string& Text() const { return text_; }
-
- private:
-  std::string text_;
-};
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using namespace orvane::sim::testing;
 
 class VirtualPanelRender : public ::testing::Test {
  protected:
   /// Writes the project (a panel section of the model) through orvane-cli
   /// into a simulated panel and keeps the panel's state file.
   void WriteProject(int model, const std::string& panel_section) {
-    // The PLC section of a new project for the SLC 500 driver: from its
-    // name line (the one before the plug-in path) to the end.
-    const fs::path base = dir_ / "base.ovx";
-    ASSERT_EQ(RunCli({"project", "new", "-o", base.string(), "--model", std::to_string(model)})
-                  .exitStatus,
-              0);
-    std::istringstream lines(ReadText(base));
-    std::vector<std::string> all;
-    for (std::string line; std::getline(lines, line);) {
-      all.push_back(line);
-    }
-    size_t plc = 0;
-    while (plc + 1 < all.size() && all[plc + 1].find("/dll/") == std::string::npos) {
-      ++plc;
-    }
-    std::string project = all[0] + "\n0\n1\n" + panel_section;
-    for (size_t i = plc; i < all.size(); ++i) {
-      project += all[i] + "\n";
-    }
-    const fs::path file = dir_ / "project.ovx";
-    std::ofstream(file, std::ios::binary) << project;
-
+    const fs::path file = SaveProject(dir_, model, panel_section);
     PanelSimProcess sim({"--model", std::to_string(model), "--state", state_.string()}, dir_);
     ASSERT_TRUE(sim.Started()) << sim.Err();
     const ProgramResult write =
@@ -127,42 +58,6 @@ class VirtualPanelRender : public ::testing::Test {
   fs::path dir_ = MakeTempDir("render");
   fs::path state_ = dir_ / "panel.state";
 };
-
-// Key/LED section: LED modes and key actions of keys 1..5, LED word N7:51,
-// button word N7:50.
-std::string KeysAndLeds() {
-  ProjectLines lines;
-  const int modes[] = {0, 1, 2, 0, 2};
-  const int actions[] = {0, 1, 2, 0, 0};
-  for (int key = 0; key < 5; ++key) {
-    lines.Number(modes[key]).Number(actions[key]);
-  }
-  return lines.Address(1, "N7:51").Address(1, "N7:50").Text();
-}
-
-// A model 1 panel: PLC message 1 with three data items, local messages
-// "SETUP" (a folder with SPEED and TEMP) and ABOUT; line registers N7:0 and
-// N7:1.
-std::string TextPanel() {
-  ProjectLines p;
-  p.Number(1).Number(1).Number(1).Number(2).Number(5);
-  // Message 1: item 1 BCD 16, three digits and the PLC's point; item 2
-  // Binary 32, six digits with leading zeros; item 3 Binary 16 with a point
-  // typed among its digits.
-  p.Number(1).Line("A\xFF\xFF\xFF\xFC B\xFE\xFE\xFE\xFE\xFE\xFE C\xFD\xFD.\xFD").Number(1);
-  p.ItemOne(0, "N7:10", 1, 1, 0, "N7:11").Address(3, "N7:20").Address(1, "N7:30");
-  p.Number(0).Number(1).Number(0);
-  p.Number(256).Line("SETUP").Number(0).Number(1).Number(0).Number(0).Number(0).Number(0);
-  p.Number(255).Line("SPEED \xFF\xFF\xFF\xFF").Number(0).Number(0).Number(1);
-  p.ItemOne(0, "N7:40", 0, 10, 500).Number(0).Number(0).Number(0);
-  p.Number(254).Line("TEMP  \xFF\xFF\xFF").Number(0).Number(0).Number(1);
-  p.ItemOne(1, "N7:41", 1).Number(0).Number(0).Number(0);
-  p.Number(253).Line("ABOUT").Number(0).Number(0).Number(0).Number(0).Number(0).Number(0);
-  p.Lines(KeysAndLeds());
-  p.Address(1, "N7:0").Address(1, "N7:1").Address(0).Address(0).Address(0);
-  p.Number(0).Number(1).Number(1);
-  return p.Text();
-}
 
 TEST_F(VirtualPanelRender, APlcMessageShowsItsThreeDataItems) {
   WriteProject(1, TextPanel());
@@ -271,15 +166,7 @@ TEST_F(VirtualPanelRender, FunctionKeysLeaveTheirBitsAndTheLedsFollow) {
 }
 
 TEST_F(VirtualPanelRender, AnnunciatorLampsFollowTheirBitPairsOnModel3) {
-  ProjectLines p;
-  p.Number(3).Number(1).Number(1).Number(2).Number(2);
-  p.Number(1).Line("PRESSURE \xFF\xFF\xFF\xFF").Number(1);
-  p.ItemOne(1, "N7:10", 0, 0, 9999, "", -1, 1).Number(0).Number(0).Number(0);
-  p.Number(256).Line("MENU").Number(0).Number(0).Number(0).Number(0).Number(0).Number(0);
-  p.Lines(KeysAndLeds()).Address(1, "N7:60");
-  p.Address(1, "N7:0").Address(1, "N7:1").Address(0).Address(0).Address(1, "N7:61");
-  p.Number(4321).Number(1).Number(1);
-  WriteProject(3, p.Text());
+  WriteProject(3, PasswordPanel());
 
   // Lamp 1 bits 0,1 = (1,0); lamp 2 bits 2,3 = (0,1); lamp 3 (1,1).
   const ProgramResult lamps = Render({"--register", "N7:60=0x39"});
@@ -305,16 +192,7 @@ TEST_F(VirtualPanelRender, AnnunciatorLampsFollowTheirBitPairsOnModel3) {
 }
 
 TEST_F(VirtualPanelRender, TheSetPointPanelChangesAValueWithinItsLimits) {
-  ProjectLines p;
-  p.Number(5).Number(1).Number(1).Number(1).Number(2);
-  // Entry 1: FEED RATE, Binary 16 with two fixed decimals, 100..5000.
-  p.Number(1).Line("FEED RATE").Number(1).Number(1);
-  p.ItemOne(1, "N7:70", 0, 100, 5000, "", 2).Number(0).Number(0).Number(0);
-  p.Number(2).Line("BATCH COUNT").Number(1).Number(1);
-  p.ItemOne(3, "N7:72", 1, 0, 99999999).Number(0).Number(0).Number(0);
-  p.Address(0).Address(0).Address(0).Address(0).Address(0);
-  p.Number(0).Number(1).Number(1);
-  WriteProject(5, p.Text());
+  WriteProject(5, SetPointPanel());
 
   struct Case {
     std::vector<std::string> keys;
