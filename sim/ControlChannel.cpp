@@ -54,9 +54,8 @@ bool ControlChannel::Handle(const std::string& line) {
     Reply(command, ApplyRegister(panel_, *book_, argument));
   } else if (command == "press" || command == "release" || command == "click") {
     const std::string suffix = command == "press" ? ":down" : command == "release" ? ":up" : "";
-    Reply(command, argument.find(':') != std::string::npos
-                       ? argument + ": not a key"
-                       : ApplyKey(panel_, argument + suffix));
+    Reply(command, argument.find(':') != std::string::npos ? argument + ": not a key"
+                                                           : ApplyKey(panel_, argument + suffix));
   } else {
     Reply(command, command + ": not a command (set, press, release, click, state, quit)");
   }

@@ -103,9 +103,8 @@ void FillItem(const MessageText& text, int item, const ItemShow& show, std::stri
   int kept = 0;
   for (int i = firstDigit; i < lastDigit; ++i) {
     if (text.cells[i].kind == CellKind::Character && text.cells[i].byte == '.') {
-      kept = static_cast<int>(std::count_if(cells.begin(), cells.end(), [&](size_t c) {
-        return static_cast<int>(c) > i;
-      }));
+      kept = static_cast<int>(std::count_if(cells.begin(), cells.end(),
+                                            [&](size_t c) { return static_cast<int>(c) > i; }));
     }
   }
   kept = std::max(kept, HighestNonZero(value));

@@ -164,8 +164,8 @@ Bytes EncodeText(const MessageText& text) {
         bytes.push_back(cell.byte);
         break;
       case CellKind::Digit:
-        bytes.push_back(static_cast<uint8_t>(
-            TopCode(cell.item, text.items[cell.item - 1].wide) - cell.position));
+        bytes.push_back(static_cast<uint8_t>(TopCode(cell.item, text.items[cell.item - 1].wide) -
+                                             cell.position));
         break;
       case CellKind::DecimalPoint:
         bytes.push_back(static_cast<uint8_t>(TopCode(1, text.items[0].wide)));
@@ -202,13 +202,13 @@ Decoded<TextMessageRecord> DecodeTextMessage(std::span<const uint8_t> record) {
     message.tags[item] = ReadBig16(record, 24 + 2 * item);
   }
   message.password = record[30];
-  const bool fieldsValid =
-      isFolder <= 1 && message.password <= 2 &&
-      std::all_of(message.tags.begin(), message.tags.end(), ValidTagIndex) &&
-      ReadFlags(record[42], message.item1, message.leadingZeros) &&
-      ReadLimits(record, 31, 32, message.item1) && ReadDecimalPointTag(record, 40, message.item1) &&
-      // A first text byte of 0xFF would read back as an empty number.
-      text[0] != kBlankByte;
+  const bool fieldsValid = isFolder <= 1 && message.password <= 2 &&
+                           std::all_of(message.tags.begin(), message.tags.end(), ValidTagIndex) &&
+                           ReadFlags(record[42], message.item1, message.leadingZeros) &&
+                           ReadLimits(record, 31, 32, message.item1) &&
+                           ReadDecimalPointTag(record, 40, message.item1) &&
+                           // A first text byte of 0xFF would read back as an empty number.
+                           text[0] != kBlankByte;
   if (!fieldsValid) {
     return refuse(codes::kInvalidByte);
   }

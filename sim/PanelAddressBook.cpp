@@ -71,8 +71,8 @@ std::vector<uint16_t> PanelAddressBook::Resolve(const std::string& name, const T
     uint16_t index = 0;
     const auto [end, fault] = std::from_chars(name.data() + 1, name.data() + name.size(), index);
     if (fault != std::errc() || end != name.data() + name.size() || tags.Entry(index) == nullptr) {
-      error = name + ": the panel's tag list has entries #1 to #" +
-              std::to_string(tags.entries.size());
+      error =
+          name + ": the panel's tag list has entries #1 to #" + std::to_string(tags.entries.size());
       return {};
     }
     return {index};
@@ -85,8 +85,8 @@ std::vector<uint16_t> PanelAddressBook::Resolve(const std::string& name, const T
   // list reads (a driver may build another map string for a wider type).
   std::vector<uint16_t> found;
   bool valid = false;
-  for (const RegisterType type : {RegisterType::Binary16, RegisterType::Bcd16,
-                                  RegisterType::Binary32, RegisterType::Bcd32}) {
+  for (const RegisterType type :
+       {RegisterType::Binary16, RegisterType::Bcd16, RegisterType::Binary32, RegisterType::Bcd32}) {
     DriverAddress address;
     if (!driver_->plc.ValidateSyntax(address, name, 0, DataTypeOf(type))) {
       continue;

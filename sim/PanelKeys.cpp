@@ -8,8 +8,8 @@ namespace orvane::sim {
 namespace {
 
 constexpr std::array<const char*, 22> kNames = {
-    "F1",  "F2",    "F3",    "F4", "F5", "UP", "DOWN", "LEFT", "RIGHT", "ENTER", "ESC",
-    "CLEAR", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
+    "F1",    "F2", "F3", "F4", "F5", "UP", "DOWN", "LEFT", "RIGHT", "ENTER", "ESC",
+    "CLEAR", "0",  "1",  "2",  "3",  "4",  "5",    "6",    "7",     "8",     "9",
 };
 
 }  // namespace

@@ -43,8 +43,8 @@ Decoded<SystemAttributes> DecodeSystemAttributes(std::span<const uint8_t> record
     const bool byButton = (keyLed & (1u << key)) != 0;
     const bool flash = (keyLed & (1u << (key + kFlashShift))) != 0;
     valid = valid && (byButton || !flash);
-    a.ledModes[key] = byButton ? (flash ? LedMode::ByButtonFlash : LedMode::ByButton)
-                               : LedMode::ByPlc;
+    a.ledModes[key] =
+        byButton ? (flash ? LedMode::ByButtonFlash : LedMode::ByButton) : LedMode::ByPlc;
   }
   a.beeper = (keyLed & kBeeperBit) != 0;
   a.firstMessageNumber = ReadBig16(record, 28);
@@ -52,10 +52,9 @@ Decoded<SystemAttributes> DecodeSystemAttributes(std::span<const uint8_t> record
   a.plcMessageDelay = (options & kDelayBit) != 0;
   a.cursorOnPlcMessage = (options & kCursorBit) != 0;
 
-  const uint16_t tags[] = {a.buttonWordTag,          a.ledWordTag,
-                           a.annunciatorWordTag,     a.passwordRegisterTag,
-                           a.lineRegisterTags[0],    a.lineRegisterTags[1],
-                           a.lineRegisterTags[2],    a.lineRegisterTags[3]};
+  const uint16_t tags[] = {a.buttonWordTag,       a.ledWordTag,          a.annunciatorWordTag,
+                           a.passwordRegisterTag, a.lineRegisterTags[0], a.lineRegisterTags[1],
+                           a.lineRegisterTags[2], a.lineRegisterTags[3]};
   valid = valid && std::all_of(std::begin(tags), std::end(tags), ValidTagIndex) &&
           (keyLed & kUnusedKeyLedBits) == 0 && (options & ~(kDelayBit | kCursorBit)) == 0 &&
           (a.firstMessageNumber <= kHighestFirstMessage || a.firstMessageNumber == kNoTagIndex);

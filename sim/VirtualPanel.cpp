@@ -310,8 +310,7 @@ const TextMessageRecord* VirtualPanel::PlcMessage(uint32_t number) const {
   return found != messages_.end() ? &found->second : nullptr;
 }
 
-std::optional<uint32_t> VirtualPanel::ItemValue(const TextMessageRecord& message,
-                                                int item) const {
+std::optional<uint32_t> VirtualPanel::ItemValue(const TextMessageRecord& message, int item) const {
   const uint16_t tag = message.tags[item - 1];
   const TagEntry* entry = Entry(tag);
   // The digits' range must be the register's width.
@@ -465,8 +464,7 @@ void VirtualPanel::TextKey(Key key) {
   for (int line = 0; line < LineCount(); ++line) {
     const std::optional<uint32_t> number = LineRegisterValue(line);
     const TextMessageRecord* message = number ? PlcMessage(*number) : nullptr;
-    if (message != nullptr && message->text.items[0].digits > 0 &&
-        Writable(message->item1)) {
+    if (message != nullptr && message->text.items[0].digits > 0 && Writable(message->item1)) {
       BeginEdit(message->number, line);
       return;
     }
@@ -687,7 +685,8 @@ const SetPointEntryRecord* VirtualPanel::ShownEntry() const {
     if (const TagEntry* select = Entry(system_->lineRegisterTags[0])) {
       const std::optional<uint32_t> number = plc_.Value(*select);
       if (number && *number != 0) {
-        const auto found = entries_.find(static_cast<uint16_t>(std::min<uint32_t>(*number, 0xFFFF)));
+        const auto found =
+            entries_.find(static_cast<uint16_t>(std::min<uint32_t>(*number, 0xFFFF)));
         return found != entries_.end() && found->first <= kLastUserMessageNumber ? &found->second
                                                                                  : nullptr;
       }
@@ -758,11 +757,10 @@ PanelView VirtualPanel::SetPointView() const {
   } else {
     const TagEntry* register_ = Entry(entry->tag);
     const std::optional<uint32_t> shown =
-        entry->value.access == 2 ? std::optional<uint32_t>(written_.contains(entry->tag)
-                                                               ? written_.at(entry->tag)
-                                                               : 0)
-        : register_ != nullptr   ? plc_.Value(*register_)
-                                 : std::nullopt;
+        entry->value.access == 2
+            ? std::optional<uint32_t>(written_.contains(entry->tag) ? written_.at(entry->tag) : 0)
+        : register_ != nullptr ? plc_.Value(*register_)
+                               : std::nullopt;
     value = FormatSetPointValue(shown, decimals, entry->leadingZeros[0]);
   }
   if (notice_) {

@@ -220,7 +220,8 @@ int main(int argc, char** argv) {
 
     // Whenever the line falls quiet the state is saved, so an abrupt end
     // loses nothing that was acknowledged.
-    server.Serve(gStopPipe[0], [&] { saveState(false); }, 200, hooks);
+    server.Serve(
+        gStopPipe[0], [&] { saveState(false); }, 200, hooks);
   }
   saveState(true);
   return saveFailed ? kExitFile : kExitOk;

@@ -20,8 +20,7 @@ int main(int argc, char** argv) {
   if (!simulator.waitForStarted()) {
     return 3;
   }
-  orvane::panelview::VirtualPanelWindow* window =
-      orvane::panelview::AttachVirtualPanel(&simulator);
+  orvane::panelview::VirtualPanelWindow* window = orvane::panelview::AttachVirtualPanel(&simulator);
   QObject::connect(&simulator, &QProcess::finished, &app, &QApplication::quit);
   window->show();
   const int status = app.exec();

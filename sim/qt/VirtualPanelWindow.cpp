@@ -1,5 +1,6 @@
 #include "sim/qt/VirtualPanelWindow.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -128,7 +129,8 @@ QPushButton* VirtualPanelWindow::KeyButton(const QString& key, const QString& ca
   button->setFocusPolicy(Qt::NoFocus);
   button->setMinimumHeight(34);
   // Down and up separately: a momentary key is held as long as the button.
-  connect(button, &QPushButton::pressed, this, [this, key] { Send("press " + key.toUtf8() + "\n"); });
+  connect(button, &QPushButton::pressed, this,
+          [this, key] { Send("press " + key.toUtf8() + "\n"); });
   connect(button, &QPushButton::released, this,
           [this, key] { Send("release " + key.toUtf8() + "\n"); });
   return button;
@@ -170,7 +172,8 @@ void VirtualPanelWindow::Show(const VirtualPanelState& state) {
 
   // The register table; a value being edited is left alone.
   filling_ = true;
-  const bool editing = registers_->state() == QAbstractItemView::EditingState;
+  const QWidget* focus = QApplication::focusWidget();
+  const bool editing = focus != nullptr && registers_->viewport()->isAncestorOf(focus);
   registers_->setRowCount(static_cast<int>(state.registers.size()));
   for (int row = 0; row < state.registers.size(); ++row) {
     const RegisterRow& r = state.registers[row];
@@ -179,8 +182,8 @@ void VirtualPanelWindow::Show(const VirtualPanelState& state) {
                              r.role,
                              r.type,
                              r.value ? QString::number(*r.value) : QString("?"),
-                             QString("0x%1").arg(r.bits, r.type.endsWith("32") ? 8 : 4, 16,
-                                                 QChar('0'))
+                             QString("0x%1")
+                                 .arg(r.bits, r.type.endsWith("32") ? 8 : 4, 16, QChar('0'))
                                  .toUpper()
                                  .replace("0X", "0x")};
     for (int column = 0; column < 6; ++column) {

@@ -81,7 +81,8 @@ fs::path SaveProject(const fs::path& dir, int model, const std::string& panel_se
   // The PLC section of a new project for the SLC 500 driver: from its name
   // line (the one before the plug-in path) to the end.
   const fs::path base = dir / "base.ovx";
-  orvane::testing::RunCli({"project", "new", "-o", base.string(), "--model", std::to_string(model)});
+  orvane::testing::RunCli(
+      {"project", "new", "-o", base.string(), "--model", std::to_string(model)});
   std::istringstream lines(ReadText(base));
   std::vector<std::string> all;
   for (std::string line; std::getline(lines, line);) {

@@ -26,9 +26,9 @@ class ProjectLines {
   }
   /// A data item 1 section: no password, the PLC's decimal point register
   /// or none, limits when minimum <= maximum, the access, the address.
-  ProjectLines& ItemOne(int data_type, const std::string& address, int access = 0,
-                        long minimum = 1, long maximum = 0, const std::string& point = "",
-                        int fixed_point = -1, int password = 0) {
+  ProjectLines& ItemOne(int data_type, const std::string& address, int access = 0, long minimum = 1,
+                        long maximum = 0, const std::string& point = "", int fixed_point = -1,
+                        int password = 0) {
     Number(password != 0 ? 1 : 0);
     if (password != 0) {
       Number(password == 1 ? 1 : 0);
@@ -50,7 +50,6 @@ class ProjectLines {
  private:
   std::string text_;
 };
-
 
 /// A model 1 panel: PLC message 1 with three data items (line registers
 /// N7:0 and N7:1), the local folder SETUP with SPEED and TEMP, and ABOUT;

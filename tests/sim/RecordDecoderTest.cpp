@@ -15,16 +15,16 @@ using namespace testing;
 // Message 7: "T=" and four narrow item 1 digits (129..132), " FT"; item 1 on
 // tag 1, limits 10..9999, leading zeros of item 1.
 Bytes TextMessage() {
-  return Bytes{0x00, 0x07,                                               // number
-               'T',  '=',  0x81, 0x82, 0x83, 0x84, ' ',  'F',  'T',  ' ',  // text
-               ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  //
-               0x00, 0x00,                                               // folder, depth
-               0x00, 0x01, 0xFF, 0xFF, 0xFF, 0xFF,                       // tags 1, 2, 3
-               0x00, 0x01,                                               // password, limits
-               0x00, 0x00, 0x27, 0x0F,                                   // maximum 9999
-               0x00, 0x00, 0x00, 0x0A,                                   // minimum 10
-               0xFF, 0xFF,                                               // decimal point tag
-               0x10};                                                    // flags
+  return Bytes{0x00, 0x07,                                              // number
+               'T',  '=',  0x81, 0x82, 0x83, 0x84, ' ', 'F', 'T', ' ',  // text
+               ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  ' ', ' ', ' ', ' ',  //
+               0x00, 0x00,                                              // folder, depth
+               0x00, 0x01, 0xFF, 0xFF, 0xFF, 0xFF,                      // tags 1, 2, 3
+               0x00, 0x01,                                              // password, limits
+               0x00, 0x00, 0x27, 0x0F,                                  // maximum 9999
+               0x00, 0x00, 0x00, 0x0A,                                  // minimum 10
+               0xFF, 0xFF,                                              // decimal point tag
+               0x10};                                                   // flags
 }
 
 TEST(MessageRecordDecoder, ReadsEveryFieldOfATextMessage) {
@@ -230,9 +230,8 @@ TEST(SystemAttributeDecoder, ReadsEveryFieldAndRefusesItsFaults) {
     uint8_t value;
   };
   const Case cases[] = {
-      {"first byte", 0, 0x01},           {"tag index 0", 2, 0x00},
-      {"key/LED bit 10", 7, 0x86},       {"LED 3 flashing only", 8, 0xDB},
-      {"key action 3", 25, 0x03},        {"first message 258", 28, 0x01},
+      {"first byte", 0, 0x01},          {"tag index 0", 2, 0x00},   {"key/LED bit 10", 7, 0x86},
+      {"LED 3 flashing only", 8, 0xDB}, {"key action 3", 25, 0x03}, {"first message 258", 28, 0x01},
       {"option bit 2", 30, 0x07},
   };
   for (const Case& c : cases) {
@@ -290,8 +289,7 @@ TEST(TagListDecoder, ReadsEntriesAndRefusesItsFaults) {
   EXPECT_EQ(DecodeTagList(Bytes{0x00, 0x00, 0x00}, false).error, codes::kInvalidByte);
   EXPECT_EQ(DecodeTagList(TagStreamByHand(), true).error, codes::kInvalidByte);
   EXPECT_EQ(DecodeTagList(TagStream(301, 2), false).error, codes::kInsufficientSpace);
-  EXPECT_EQ(DecodeTagList(TagStream(301, 2), false, kMaxMultiplexerTagEntries).error,
-            codes::kOk);
+  EXPECT_EQ(DecodeTagList(TagStream(301, 2), false, kMaxMultiplexerTagEntries).error, codes::kOk);
 }
 
 TEST(SimulatedPanelRecords, RefusedRecordsLeaveTheMemoryAsItWas) {

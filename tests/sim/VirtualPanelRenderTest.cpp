@@ -31,9 +31,8 @@ class VirtualPanelRender : public ::testing::Test {
     const fs::path file = SaveProject(dir_, model, panel_section);
     PanelSimProcess sim({"--model", std::to_string(model), "--state", state_.string()}, dir_);
     ASSERT_TRUE(sim.Started()) << sim.Err();
-    const ProgramResult write =
-        RunCli({"panel", "write", file.string(), "--port", sim.PortPath(), "--yes", "--quiet",
-                "--trace-dir", dir_.string()});
+    const ProgramResult write = RunCli({"panel", "write", file.string(), "--port", sim.PortPath(),
+                                        "--yes", "--quiet", "--trace-dir", dir_.string()});
     ASSERT_EQ(write.exitStatus, 0) << write.out << write.err;
     ASSERT_EQ(sim.Stop(), 0);
   }
@@ -88,8 +87,8 @@ TEST_F(VirtualPanelRender, APlcMessageShowsItsThreeDataItems) {
   // register asked: the local messages.
   EXPECT_EQ(Lines(Render({"--register", "N7:1=9"})),
             (std::vector<std::string>{std::string(20, ' '), std::string(20, ' ')}));
-  EXPECT_EQ(Lines(Render({})), (std::vector<std::string>{"+SETUP              ",
-                                                          "ABOUT               "}));
+  EXPECT_EQ(Lines(Render({})),
+            (std::vector<std::string>{"+SETUP              ", "ABOUT               "}));
   const ProgramResult unknown = Render({"--register", "N7:99=1"});
   EXPECT_EQ(unknown.exitStatus, 2);
   EXPECT_NE(unknown.err.find("N7:99: the panel does not use this register"), std::string::npos);
