@@ -83,8 +83,6 @@ const char* PanelSimUsage() {
          "  --json                 --render prints one JSON object\n"
          "  --control              while serving, read commands on standard input and\n"
          "                         answer each with a JSON line (docs/virtual-panel.md)\n"
-         "  --display              while serving, draw the panel in the terminal; keys\n"
-         "                         typed there press the panel's keys\n"
          "\n"
          "Faults (commands and replies are counted from 1, retries included):\n"
          "  --drop-reply N[,N..]   send no reply to command N\n"
@@ -118,7 +116,6 @@ PanelSimOptions ParsePanelSimOptions(const std::vector<std::string>& args) {
                 {"--unknown-reply", true, false, ""}, {"--render", false, false, ""},
                 {"--register", true, true, ""},       {"--press", true, true, ""},
                 {"--json", false, false, ""},         {"--control", false, false, ""},
-                {"--display", false, false, ""},
             });
   PanelSimOptions options;
   if (arguments.Has("--help") || arguments.Has("-h")) {
@@ -192,15 +189,14 @@ PanelSimOptions ParsePanelSimOptions(const std::vector<std::string>& args) {
   options.keys = arguments.Values("--press");
   options.json = arguments.Has("--json");
   options.control = arguments.Has("--control");
-  options.display = arguments.Has("--display");
   if ((!options.registers.empty() || !options.keys.empty() || options.json) && !options.render) {
     throw UsageError("--register, --press and --json go with --render");
   }
   if (options.render && options.dump) {
     throw UsageError("--render and --dump exclude each other");
   }
-  if (options.control && options.display) {
-    throw UsageError("--control and --display exclude each other");
+  if (options.control && (options.dump || options.render)) {
+    throw UsageError("--control serves the port; it does not go with --dump or --render");
   }
   options.lineRate = arguments.Has("--line-rate");
   options.verbose = arguments.Has("--verbose") || arguments.Has("-v");

@@ -37,8 +37,6 @@ struct PanelSimOptions {
   /// --control: line commands on standard input, JSON lines on standard
   /// output, while the port is served.
   bool control = false;
-  /// --display: the panel drawn in the terminal while the port is served.
-  bool display = false;
   bool lineRate = false;
   bool verbose = false;
 };
