@@ -26,6 +26,7 @@
 #include "view/OrvaneDocument.h"
 #include "view/qt/ConfigurationScreen.h"
 #include "view/qt/HelpFiles.h"
+#include "view/qt/InformationCommands.h"
 #include "view/qt/ReportPrinting.h"
 
 namespace orvane {
@@ -56,6 +57,7 @@ constexpr int kAppExit = 57665;
 constexpr int kHelpFinder = 57667;
 constexpr int kViewToolbar = 59392;
 constexpr int kViewStatusBar = 59393;
+constexpr int kPanelInformation = 32778;
 
 // The panel operations of the Panel menu.
 struct PanelCommand {
@@ -210,11 +212,18 @@ void MainFrame::BuildMenus() {
   statusAction->setChecked(true);
   connect(statusAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
-  // The panel operations come with their own work: shown, not yet chosen.
+  // The panel operations that come with their own work are shown, not yet
+  // chosen; Information asks the device on the port shown.
   panelMenu_ = menuBar()->addMenu(QStringLiteral("Pa&nel"));
   panelMenu_->setObjectName(QStringLiteral("panelMenu"));
   for (const PanelCommand& command : kPanelCommands) {
-    AddCommand(panelMenu_, QString::fromUtf8(command.text), command.id)->setEnabled(false);
+    QAction* action = AddCommand(panelMenu_, QString::fromUtf8(command.text), command.id);
+    if (command.id == kPanelInformation) {
+      connect(action, &QAction::triggered, this, &MainFrame::Information);
+      documentActions_.push_back(action);
+    } else {
+      action->setEnabled(false);
+    }
   }
 
   portMenu_ = menuBar()->addMenu(QStringLiteral("&Port"));
@@ -400,6 +409,8 @@ ConfigurationScreen* MainFrame::AddScreen(std::unique_ptr<OrvaneDocument> docume
   connect(screen, &ConfigurationScreen::DocumentChanged, this, &MainFrame::UpdateTitles);
   connect(screen, &ConfigurationScreen::CloseRequested, window, &QWidget::close);
   connect(screen, &ConfigurationScreen::HelpRequested, this, &MainFrame::Help);
+  connect(screen, &ConfigurationScreen::PortInformationRequested, this,
+          [this, screen] { PortInformation(screen); });
   connect(window, &QObject::destroyed, this, [this] {
     // The last project closed: the welcome screen again.
     if (documents_->subWindowList().isEmpty()) {
@@ -526,6 +537,18 @@ void MainFrame::ExportReportPdf() {
     printing_->ExportPdf(screen->Document().Project(), screen->Document().Path().string(),
                          context_.ui);
   }
+}
+
+void MainFrame::Information() {
+  if (ConfigurationScreen* screen = ActiveScreen()) {
+    RunInformation(InformationCommand::Device, screen->Document().Project(), context_.ui,
+                   context_.catalog, context_.settings.Port(), this);
+  }
+}
+
+void MainFrame::PortInformation(ConfigurationScreen* screen) {
+  RunInformation(InformationCommand::SelectedPort, screen->Document().Project(), context_.ui,
+                 context_.catalog, context_.settings.Port(), this);
 }
 
 void MainFrame::About() {

@@ -73,6 +73,11 @@ class MainFrame final : public QMainWindow {
   void FilePrintPreview();
   void ExportReportPdf();
   ReportPrinting& Printing() { return *printing_; }
+  /// Panel, Information: the status of the device on the port, in the
+  /// panel status dialog.
+  void Information();
+  /// The port menu's Information on the screen's selected port.
+  void PortInformation(ConfigurationScreen* screen);
   void About();
   void Help();
 

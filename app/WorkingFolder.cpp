@@ -48,7 +48,7 @@ fs::path StartFolder(const Settings& settings, const fs::path& userData) {
     return stored;
   }
   const fs::path install = settings.InstallDirectory();
-  if (!install.empty() && MakeFolders(install)) {
+  if (!install.empty() && !settings.IsSystemInstall() && MakeFolders(install)) {
     return install / "Project";
   }
   if (MakeFolders(userData)) {

@@ -1,6 +1,8 @@
 #include "base/InstallDir.h"
 
+#include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 
 #if defined(_WIN32)
@@ -46,6 +48,48 @@ std::filesystem::path PluginDir() {
 
 std::filesystem::path DriverImageDir() {
   return InstallDir() / "driver";
+}
+
+std::filesystem::path StandInImageDir() {
+  if (const char* overridden = std::getenv("ORVANE_STANDIN_DIR"); overridden && *overridden) {
+    return std::filesystem::path(overridden);
+  }
+#if defined(_WIN32)
+  return InstallDir() / "standin";
+#else
+  // lib/orvane -> share/orvane/standin
+  return InstallDir().parent_path().parent_path() / "share" / "orvane" / "standin";
+#endif
+}
+
+namespace {
+
+std::atomic<bool>& StandInFlag() {
+  static std::atomic<bool> flag = [] {
+    const char* value = std::getenv("ORVANE_STANDIN_IMAGES");
+    return value != nullptr && std::strcmp(value, "1") == 0;
+  }();
+  return flag;
+}
+
+}  // namespace
+
+bool StandInImagesInUse() {
+  return StandInFlag().load();
+}
+
+void SetStandInImagesInUse(bool inUse) {
+  StandInFlag().store(inUse);
+}
+
+std::filesystem::path DriverImagePath(const std::string& fileName) {
+  std::filesystem::path path = DriverImageDir() / fileName;
+  std::error_code error;
+  if (!StandInImagesInUse() || std::filesystem::exists(path, error)) {
+    return path;
+  }
+  std::filesystem::path standIn = StandInImageDir() / fileName;
+  return std::filesystem::exists(standIn, error) ? standIn : path;
 }
 
 const char* SharedLibrarySuffix() {

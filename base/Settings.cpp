@@ -108,8 +108,9 @@ bool Settings::SetMachineValue(const std::string& key, const std::string& value)
   if (!IniFile::IsStorableName(key) || !IniFile::IsStorableValue(value)) {
     return false;
   }
+  const bool systemInstall = IsSystemInstall();
   std::lock_guard lock(mutex_);
-  if (UpdateFile(paths_.machineFile, settings::kMachineSection, key, value)) {
+  if (!systemInstall && UpdateFile(paths_.machineFile, settings::kMachineSection, key, value)) {
     // An older fallback copy in the user's file would hide the new value.
     IniFile user = IniFile::Read(paths_.userFile);
     if (user.Remove(settings::kMachineSection, key) &&
@@ -125,6 +126,13 @@ std::string Settings::InstallDirectory() const {
   std::lock_guard lock(mutex_);
   auto value = MachineValueLocked(settings::kInstallDir);
   return value && !value->empty() ? *value : paths_.installDir.string();
+}
+
+bool Settings::IsSystemInstall() const {
+  std::lock_guard lock(mutex_);
+  return IniFile::Read(paths_.machineFile)
+             .Get(settings::kInstallationSection, settings::kSystemInstall)
+             .value_or("") == "1";
 }
 
 std::string Settings::Port() const {

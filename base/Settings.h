@@ -53,6 +53,13 @@ inline constexpr const char* kPort = "Port";
 inline constexpr const char* kPlcManufacturerId = "PLC-ManID";
 inline constexpr const char* kPlcModelId = "PLC-ModID";
 
+/// The machine-wide file of a packaged installation says so: the install
+/// directory then belongs to the package manager, and nothing is written
+/// into it (the user's file takes the machine-wide values a user stores,
+/// the working folders go to the user's data folder).
+inline constexpr const char* kInstallationSection = "Installation";
+inline constexpr const char* kSystemInstall = "System";
+
 inline constexpr const char* kWindowSection = "Window";
 inline constexpr const char* kSettingsSection = "Settings";
 inline constexpr const char* kPath = "Path";
@@ -84,6 +91,9 @@ class Settings {
 
   /// "Install Dir", or the install directory the program found itself.
   std::string InstallDirectory() const;
+  /// The machine-wide file marks the install directory as a packaged
+  /// installation ("Installation"/"System" = 1).
+  bool IsSystemInstall() const;
   /// The serial port: "COM1" to "COM4" or a device path; empty when unset.
   std::string Port() const;
   /// Accepts "COM1" to "COM4" or an absolute device path; anything else is

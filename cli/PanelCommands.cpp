@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/InstallDir.h"
 #include "base/ProgramVersion.h"
 #include "base/Settings.h"
 #include "base/StringTable.h"
@@ -62,6 +63,9 @@ const char* const kUsage =
     "                     current program; clear: clear the panel(s)). Without\n"
     "                     them a terminal asks; otherwise the question takes its\n"
     "                     default answer (Cancel, No) and says so\n"
+    "  --simulator        the port is orvane-panelsim: a write takes the stand-in\n"
+    "                     driver images where driver/ holds none (never use it\n"
+    "                     with a real panel)\n"
     "  --json             prints the final report as one JSON object\n"
     "  --trace-dir DIR    where Write.txt and Read.txt go, every frame sent and\n"
     "                     received (default: the current directory)\n"
@@ -89,7 +93,7 @@ std::vector<OptionSpec> Options(std::vector<OptionSpec> specs) {
   for (const char* name : {"--port", "--trace-dir"}) {
     specs.push_back({name, true, false, ""});
   }
-  for (const char* name : {"--json", "--quiet"}) {
+  for (const char* name : {"--json", "--quiet", "--simulator"}) {
     specs.push_back({name, false, false, ""});
   }
   return specs;
@@ -107,6 +111,9 @@ class PanelSession {
         document_(ui_),
         panel_(document_.Project(), ui_, owner_, &document_.Catalog()) {
     ApplyQuestionOptions(args, ui_);
+    if (args.Has("--simulator")) {
+      SetStandInImagesInUse(true);
+    }
     port_ = args.Value("--port").value_or(AppSettings().Port());
     if (port_.empty()) {
       throw UsageError(

@@ -3,14 +3,18 @@
 #   stage/bin/                 orvane, orvane-cli, orvane-panelsim
 #   stage/lib/orvane/          the install directory: libcorvel, libverlin
 #   stage/lib/orvane/dll/      the PLC driver plug-ins and their help files
-#   stage/lib/orvane/driver/   panel-side driver images (stand-ins)
+#   stage/lib/orvane/driver/   the panel maker's driver images (none: see its README)
+#   stage/share/orvane/standin/ stand-in driver images for the simulated panel
 set(ORVANE_STAGE_DIR ${CMAKE_BINARY_DIR}/stage)
 set(ORVANE_STAGE_BIN ${ORVANE_STAGE_DIR}/bin)
 set(ORVANE_INSTALL_SUBDIR lib/orvane)
 set(ORVANE_STAGE_INSTALL_DIR ${ORVANE_STAGE_DIR}/${ORVANE_INSTALL_SUBDIR})
 set(ORVANE_STAGE_PLUGIN_DIR ${ORVANE_STAGE_INSTALL_DIR}/dll)
 set(ORVANE_STAGE_DRIVER_DIR ${ORVANE_STAGE_INSTALL_DIR}/driver)
-file(MAKE_DIRECTORY ${ORVANE_STAGE_BIN} ${ORVANE_STAGE_PLUGIN_DIR} ${ORVANE_STAGE_DRIVER_DIR})
+set(ORVANE_STANDIN_SUBDIR share/orvane/standin)
+set(ORVANE_STAGE_STANDIN_DIR ${ORVANE_STAGE_DIR}/${ORVANE_STANDIN_SUBDIR})
+file(MAKE_DIRECTORY ${ORVANE_STAGE_BIN} ${ORVANE_STAGE_PLUGIN_DIR} ${ORVANE_STAGE_DRIVER_DIR}
+     ${ORVANE_STAGE_STANDIN_DIR})
 
 # A program of ours: staged in bin/.
 function(orvane_stage_program target)

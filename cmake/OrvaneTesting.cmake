@@ -52,7 +52,7 @@ function(orvane_add_test)
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
     set_tests_properties(${T_NAME} PROPERTIES
       LABELS ${T_LABEL} TIMEOUT ${timeout}
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORVANE_INSTALL_DIR=${ORVANE_STAGE_INSTALL_DIR};ORVANE_STAGE_BIN=${ORVANE_STAGE_BIN};ORVANE_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;ORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};TMPDIR=${tmp};XDG_CONFIG_HOME=${tmp}/config;XDG_DATA_HOME=${tmp}/data;XDG_RUNTIME_DIR=${tmp}/run")
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORVANE_STANDIN_IMAGES=1;ORVANE_INSTALL_DIR=${ORVANE_STAGE_INSTALL_DIR};ORVANE_STAGE_BIN=${ORVANE_STAGE_BIN};ORVANE_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;ORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};TMPDIR=${tmp};XDG_CONFIG_HOME=${tmp}/config;XDG_DATA_HOME=${tmp}/data;XDG_RUNTIME_DIR=${tmp}/run")
   else()
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} orvane_test_support GTest::gtest GTest::gmock)
     gtest_discover_tests(${T_NAME}

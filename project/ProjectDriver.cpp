@@ -183,7 +183,7 @@ bool PanelDriverPath(const TOvProject& project, const std::string& kind, std::st
     return false;
   }
   const char* extension = kind == kHexImageKind ? ".plx" : ".plc";
-  path = (DriverImageDir() / (image + extension)).string();
+  path = DriverImagePath(image + extension).string();
   return true;
 }
 
@@ -191,7 +191,7 @@ bool MultiplexerDriverPath(const TOvProject& project, std::string& path) {
   if (!project.DriverModule().IsOpen()) {
     return false;
   }
-  path = (DriverImageDir() / "multiplexer.plx").string();
+  path = DriverImagePath("multiplexer.plx").string();
   return true;
 }
 

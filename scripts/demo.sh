@@ -65,7 +65,7 @@ stop_sim() {
 # Runs orvane-cli panel on the simulator's port, with the traces in the work
 # folder; any exit status but 0 ends the demo.
 panel() {
-  "$cli" panel "$@" --port "$work/port" --trace-dir "$work" || fail "orvane-cli panel $1 failed"
+  "$cli" panel "$@" --port "$work/port" --simulator --trace-dir "$work" || fail "orvane-cli panel $1 failed"
 }
 
 # The model of each panel of a project: "1:4" (port:model), one per line.

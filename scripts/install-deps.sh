@@ -15,6 +15,11 @@ packages=(
   # Sans prints where the report asks for Arial, with Arial's widths
   poppler-utils fonts-liberation
 )
+# scripts/package.sh and scripts/test-package.sh: the Debian package, its
+# man pages and its check.
+if [ "${1:-}" = "--packaging" ]; then
+  packages+=(dpkg-dev fakeroot file help2man lintian desktop-file-utils appstream x11-utils)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

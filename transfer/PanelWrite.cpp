@@ -82,7 +82,8 @@ bool TOvProjectHelper::CheckBeforeWrite() {
   // A single problem of the whole project reads as the sequence has always
   // reported it; the platform's reason a file did not open has no prefix.
   if (problems.size() == 1 && problems.front().port == 0 && !problems.front().routed) {
-    ReportPlain(text, help);
+    // The platform's reason alone does not say which file: the details do.
+    ReportPlain(text, "The file " + problems.front().field + " could not be opened. " + help);
   } else {
     ReportError(text, help);
   }

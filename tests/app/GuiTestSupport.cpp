@@ -29,19 +29,20 @@ void WhenModal(std::function<void(QWidget*)> action, const QString& objectName) 
   timer->start();
 }
 
+void TypeIntoChooser(QWidget* dialog, const QString& path) {
+  QPointer<QLineEdit> name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  QVERIFY(name != nullptr);
+  QTest::keyClicks(name, path);
+  QPointer<QWidget> chooser = dialog;
+  for (int press = 0; press < 2 && chooser && chooser->isVisible(); ++press) {
+    QWidget* target = QApplication::activePopupWidget();
+    QTest::keyClick(target != nullptr ? target : name.data(), Qt::Key_Return);
+  }
+}
+
 void TypeIntoFileChooser(const QString& path) {
-  WhenModal(
-      [path](QWidget* dialog) {
-        QPointer<QLineEdit> name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QVERIFY(name != nullptr);
-        QTest::keyClicks(name, path);
-        QPointer<QWidget> chooser = dialog;
-        for (int press = 0; press < 2 && chooser && chooser->isVisible(); ++press) {
-          QWidget* target = QApplication::activePopupWidget();
-          QTest::keyClick(target != nullptr ? target : name.data(), Qt::Key_Return);
-        }
-      },
-      QStringLiteral("fileDialog"));
+  WhenModal([path](QWidget* dialog) { TypeIntoChooser(dialog, path); },
+            QStringLiteral("fileDialog"));
 }
 
 void PickModelByKeys(int downPresses, const char* picture) {

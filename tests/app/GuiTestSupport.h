@@ -26,6 +26,8 @@ void WhenModal(std::function<void(QWidget*)> action, const QString& objectName =
 /// once to take the completion the chooser offers while the name is typed,
 /// and again to accept when it is still open.
 void TypeIntoFileChooser(const QString& path);
+/// The same on a chooser that shows already.
+void TypeIntoChooser(QWidget* chooser, const QString& path);
 
 /// Picks a model in the next "Select Panel" with the arrow keys (down from
 /// the preselected one) and Enter; picture (when given) names its picture.

@@ -278,7 +278,7 @@ class ShellTest : public QObject {
     std::unique_ptr<QMenu> menu = screen->PortMenuFor(3);
     QVERIFY(menu != nullptr);
     QVERIFY(Find<QAction>(menu.get(), "cmd_32788")->isEnabled());
-    QVERIFY(!Find<QAction>(menu.get(), "cmd_32816")->isEnabled());
+    QVERIFY(Find<QAction>(menu.get(), "cmd_32816")->isEnabled());
     // The Delete key deletes after the question.
     Ui().QueueAnswer(Answer::Yes);
     QTest::keyClick(port3, Qt::Key_Delete);
@@ -287,6 +287,7 @@ class ShellTest : public QObject {
     menu = screen->PortMenuFor(3);
     QVERIFY(!Find<QAction>(menu.get(), "cmd_32788")->isEnabled());
     QVERIFY(!Find<QAction>(menu.get(), "cmd_32792")->isEnabled());
+    QVERIFY(!Find<QAction>(menu.get(), "cmd_32816")->isEnabled());
     // The menu's Delete Panel works on port 1, the Delete key does not.
     auto* port1 = Find<PortField>(screen, "portField1");
     QTest::mouseClick(port1, Qt::LeftButton);

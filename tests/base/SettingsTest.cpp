@@ -119,6 +119,21 @@ TEST_F(SettingsTest, MachineValueThatCannotBeWrittenGoesToTheUsersFile) {
   EXPECT_FALSE(Settings(paths).SetPort("COM1"));
 }
 
+TEST_F(SettingsTest, APackagedInstallationIsNeverWrittenInto) {
+  // Root could write into the install directory of a package; the package
+  // manager owns it, so the value still goes to the user's file.
+  const std::string shipped =
+      "[Installation]\nSystem=1\n[Kelmora\\Orvane Zurovuvu 2.1-Demo]\nPort=COM1\n";
+  WriteText(paths.machineFile, shipped);
+  Settings settings(paths);
+  EXPECT_TRUE(settings.IsSystemInstall());
+  EXPECT_EQ(settings.Port(), "COM1");
+  EXPECT_TRUE(settings.SetPort("COM3"));
+  EXPECT_EQ(settings.Port(), "COM3");
+  EXPECT_EQ(ReadText(paths.machineFile), shipped);
+  EXPECT_EQ(Settings(paths).MachineValueFile(settings::kPort), paths.userFile);
+}
+
 TEST_F(SettingsTest, SuccessfulMachineWriteRetiresTheUsersFallback) {
   WriteText(paths.userFile, "[Kelmora\\Orvane Zurovuvu 2.1-Demo]\nPort=COM2\n[Window]\nLeft=5\n");
   Settings settings(paths);

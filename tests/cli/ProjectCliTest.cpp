@@ -25,7 +25,7 @@ class ProjectCliTest : public ::testing::Test {
  protected:
   ProjectCliTest() : install_("project-cli") {
     // The panel-side driver image a write of a Brisko project downloads.
-    fs::copy_file(fs::path(ORVANE_TEST_INSTALL_DIR) / "driver" / "BriskoPanel.plx",
+    fs::copy_file(orvane::testing::StagedStandInDir() / "BriskoPanel.plx",
                   install_.Dir() / "driver" / "BriskoPanel.plx");
   }
 

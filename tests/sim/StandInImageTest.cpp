@@ -132,7 +132,7 @@ TEST(StandInImage, EveryStagedDriverHasItsImagesAndTheyNameIt) {
                      driver.manufacturerCode, driver.modelCode, revision});
   }
   for (const Case& test : cases) {
-    std::ifstream file(orvane::testing::StagedInstallDir() / "driver" / test.file);
+    std::ifstream file(orvane::testing::StagedStandInDir() / test.file);
     ASSERT_TRUE(file) << test.file;
     std::unique_ptr<HexRecordImage> read;
     if (test.intel) {

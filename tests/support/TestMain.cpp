@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
   Default("XDG_DATA_HOME", tmp + "/data");
   Default("XDG_RUNTIME_DIR", tmp + "/run");
   Default("QT_QPA_PLATFORM", "offscreen");
+  // Tests write to simulated panels: the stand-in driver images may go.
+  Default("ORVANE_STANDIN_IMAGES", "1");
   std::filesystem::create_directories(tmp);
   ::testing::InitGoogleMock(&argc, argv);
   return RUN_ALL_TESTS();

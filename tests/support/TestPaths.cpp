@@ -24,6 +24,9 @@ std::filesystem::path FromEnvironment(const char* name) {
 std::filesystem::path StagedInstallDir() {
   return FromEnvironment("ORVANE_INSTALL_DIR");
 }
+std::filesystem::path StagedStandInDir() {
+  return ORVANE_TEST_STANDIN_DIR;
+}
 std::filesystem::path StagedBinDir() {
   return FromEnvironment("ORVANE_STAGE_BIN");
 }

@@ -9,6 +9,9 @@ namespace orvane::testing {
 
 /// The staged install directory (dll/, driver/, Corvel, Verlin).
 std::filesystem::path StagedInstallDir();
+/// The staged stand-in driver images (share/orvane/standin of the staging
+/// tree), whatever install directory a test has switched to.
+std::filesystem::path StagedStandInDir();
 /// The staged bin/ folder (orvane-cli, orvane-panelsim).
 std::filesystem::path StagedBinDir();
 /// tests/data in the source tree.

@@ -331,8 +331,12 @@ std::unique_ptr<QMenu> ConfigurationScreen::PortMenuFor(int32_t port) {
   add(kExportConfiguration, state.exportConfiguration,
       [this] { return model_.ExportConfiguration(); });
   menu->addSeparator();
-  // The panel operations come with their own work: shown, not yet chosen.
-  add(kPortInformation, false, [] { return false; });
+  // The frame asks the panel on the port; it changes nothing here.
+  QAction* information = menu->addAction(QString::fromUtf8(kPortInformation.text));
+  information->setObjectName(QStringLiteral("cmd_%1").arg(kPortInformation.id));
+  information->setEnabled(state.information);
+  connect(information, &QAction::triggered, this, &ConfigurationScreen::PortInformationRequested);
+  // The upgrade comes with the transfer dialog: shown, not yet chosen.
   add(kPortUpgradeFirmware, false, [] { return false; });
   return menu;
 }

@@ -56,6 +56,8 @@ class ConfigurationScreen final : public QWidget {
   void CloseRequested();
   /// "&Help".
   void HelpRequested();
+  /// The port menu's "In&formation" on the current port.
+  void PortInformationRequested();
 
  private:
   QWidget* BuildSystemStep();

@@ -29,6 +29,66 @@ QStringList SampleLines(int32_t model) {
   }
 }
 
+// The multiplexer: a unit with the PLC and PC ports and the five panel
+// ports it serves.
+void PaintMultiplexer(QPainter& painter, const QRectF& area) {
+  const qreal aspect = 2.4;
+  QRectF housing = area;
+  if (housing.width() > housing.height() * aspect) {
+    housing.setWidth(housing.height() * aspect);
+  } else {
+    housing.setHeight(housing.width() / aspect);
+  }
+  housing.moveCenter(area.center());
+  painter.setPen(QPen(kBezel, 2));
+  painter.setBrush(kHousing);
+  painter.drawRoundedRect(housing, 10, 10);
+
+  const qreal margin = housing.width() * 0.05;
+  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  font.setBold(true);
+  font.setPixelSize(qMax(6, int(housing.height() * 0.13)));
+  painter.setFont(font);
+  painter.setPen(kKey);
+  const QRectF title(housing.left() + margin, housing.top() + margin * 0.5,
+                     housing.width() - 2 * margin, housing.height() * 0.22);
+  painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("MULTIPLEXER"));
+  // The power LED beside the name.
+  const qreal led = housing.height() * 0.07;
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(60, 200, 80));
+  painter.drawEllipse(QPointF(title.right() - led, title.center().y()), led / 2, led / 2);
+
+  // Two rows of connectors: PLC and PC above, the five panel ports below.
+  QFont portFont = font;
+  portFont.setBold(false);
+  portFont.setPixelSize(qMax(6, int(housing.height() * 0.09)));
+  const QStringList upper{QStringLiteral("PLC"), QStringLiteral("PC")};
+  const QStringList lower{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                          QStringLiteral("4"), QStringLiteral("5")};
+  const qreal inner = housing.width() - 2 * margin;
+  auto connectors = [&](const QStringList& names, qreal top, qreal height) {
+    const qreal slot = inner / 5;
+    const qreal start = housing.left() + margin + (5 - names.size()) * slot / 2;
+    for (int i = 0; i < names.size(); ++i) {
+      const QRectF plug(start + i * slot + slot * 0.18, top, slot * 0.64, height * 0.55);
+      painter.setPen(QPen(kBezel, 1.5));
+      painter.setBrush(kBezel);
+      painter.drawRoundedRect(plug, 3, 3);
+      painter.setBrush(kKey);
+      painter.drawRect(plug.adjusted(plug.width() * 0.2, plug.height() * 0.3, -plug.width() * 0.2,
+                                     -plug.height() * 0.3));
+      painter.setFont(portFont);
+      painter.setPen(kKey);
+      painter.drawText(QRectF(plug.left() - slot * 0.18, plug.bottom(), slot, height * 0.45),
+                       Qt::AlignCenter, names[i]);
+    }
+  };
+  const qreal rows = housing.bottom() - margin * 0.5 - title.bottom();
+  connectors(upper, title.bottom() + rows * 0.02, rows * 0.48);
+  connectors(lower, title.bottom() + rows * 0.52, rows * 0.48);
+}
+
 }  // namespace
 
 PanelPicture::PanelPicture(QWidget* parent) : QWidget(parent) {
@@ -48,6 +108,10 @@ void PanelPicture::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   const QRectF area = QRectF(rect()).adjusted(4, 4, -4, -4);
   const PanelModelInfo& info = PanelModel(model_);
+  if (model_ == kModelMultiplexer) {
+    PaintMultiplexer(painter, area);
+    return;
+  }
   if (info.lines == 0) {
     painter.setPen(QPen(palette().color(QPalette::Mid), 2, Qt::DashLine));
     painter.drawRoundedRect(area, 10, 10);

@@ -1,6 +1,6 @@
 // A drawn picture of a panel model: the display with its lines and
-// characters, the function keys with their LEDs, or the set point panel's
-// value and description.
+// characters, the function keys with their LEDs, the set point panel's
+// value and description, or the multiplexer with its ports.
 #pragma once
 
 #include <QWidget>
