@@ -54,6 +54,26 @@ class VirtualPanelRender : public ::testing::Test {
     return lines;
   }
 
+  /// Keys pressed after the registers: the lines shown and a register
+  /// written ("" for none).
+  struct KeyCase {
+    std::vector<std::string> keys;
+    std::vector<std::string> lines;
+    std::string wrote;
+  };
+  void ExpectKeys(std::vector<std::string> args, const KeyCase& c) {
+    for (const std::string& key : c.keys) {
+      args.insert(args.end(), {"--press", key});
+    }
+    const ProgramResult render = Render(args);
+    ASSERT_EQ(render.exitStatus, 0) << render.err;
+    EXPECT_EQ(Lines(render), c.lines) << render.out;
+    EXPECT_EQ(render.out.find("Wrote:") != std::string::npos, !c.wrote.empty()) << render.out;
+    if (!c.wrote.empty()) {
+      EXPECT_NE(render.out.find(c.wrote), std::string::npos) << render.out;
+    }
+  }
+
   fs::path dir_ = MakeTempDir("render");
   fs::path state_ = dir_ / "panel.state";
 };
@@ -96,12 +116,7 @@ TEST_F(VirtualPanelRender, APlcMessageShowsItsThreeDataItems) {
 
 TEST_F(VirtualPanelRender, LocalMessagesAreBrowsedAndEditedWithTheKeys) {
   WriteProject(1, TextPanel());
-  struct Case {
-    std::vector<std::string> keys;
-    std::vector<std::string> lines;
-    std::string wrote;
-  };
-  const Case cases[] = {
+  const KeyCase cases[] = {
       {{"DOWN"}, {"ABOUT               ", std::string(20, ' ')}, ""},
       {{"DOWN", "UP", "ENTER"}, {"SPEED  120          ", "TEMP    7           "}, ""},
       {{"ENTER", "ESC"}, {"+SETUP              ", "ABOUT               "}, ""},
@@ -116,18 +131,8 @@ TEST_F(VirtualPanelRender, LocalMessagesAreBrowsedAndEditedWithTheKeys) {
        {"OUT OF RANGE        ", "TEMP    7           "},
        ""},
   };
-  for (const Case& c : cases) {
-    std::vector<std::string> args = {"--register", "N7:40=120", "--register", "N7:41=7"};
-    for (const std::string& key : c.keys) {
-      args.insert(args.end(), {"--press", key});
-    }
-    const ProgramResult render = Render(args);
-    ASSERT_EQ(render.exitStatus, 0) << render.err;
-    EXPECT_EQ(Lines(render), c.lines) << render.out;
-    EXPECT_EQ(render.out.find("Wrote:") != std::string::npos, !c.wrote.empty()) << render.out;
-    if (!c.wrote.empty()) {
-      EXPECT_NE(render.out.find(c.wrote), std::string::npos) << render.out;
-    }
+  for (const KeyCase& c : cases) {
+    ExpectKeys({"--register", "N7:40=120", "--register", "N7:41=7"}, c);
   }
   const ProgramResult unknown = Render({"--press", "F9"});
   EXPECT_EQ(unknown.exitStatus, 2);
@@ -193,12 +198,7 @@ TEST_F(VirtualPanelRender, AnnunciatorLampsFollowTheirBitPairsOnModel3) {
 TEST_F(VirtualPanelRender, TheSetPointPanelChangesAValueWithinItsLimits) {
   WriteProject(5, SetPointPanel());
 
-  struct Case {
-    std::vector<std::string> keys;
-    std::vector<std::string> lines;
-    std::string wrote;
-  };
-  const Case cases[] = {
+  const KeyCase cases[] = {
       // the value line is padded to the description's width here
       {{}, {"FEED RATE       ", "    12.34       "}, ""},
       {{"DOWN"}, {"BATCH COUNT     ", "     987        "}, ""},
@@ -208,18 +208,8 @@ TEST_F(VirtualPanelRender, TheSetPointPanelChangesAValueWithinItsLimits) {
        {"OUT OF RANGE    ", "000112.34       "},
        ""},
   };
-  for (const Case& c : cases) {
-    std::vector<std::string> args = {"--register", "N7:70=1234", "--register", "N7:72=987"};
-    for (const std::string& key : c.keys) {
-      args.insert(args.end(), {"--press", key});
-    }
-    const ProgramResult render = Render(args);
-    ASSERT_EQ(render.exitStatus, 0) << render.err;
-    EXPECT_EQ(Lines(render), c.lines) << render.out;
-    EXPECT_EQ(render.out.find("Wrote:") != std::string::npos, !c.wrote.empty()) << render.out;
-    if (!c.wrote.empty()) {
-      EXPECT_NE(render.out.find(c.wrote), std::string::npos) << render.out;
-    }
+  for (const KeyCase& c : cases) {
+    ExpectKeys({"--register", "N7:70=1234", "--register", "N7:72=987"}, c);
   }
 }
 
