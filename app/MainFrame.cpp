@@ -24,10 +24,13 @@
 #include "base/UserInterface.h"
 #include "view/DocumentBinding.h"
 #include "view/OrvaneDocument.h"
+#include "view/PortChoices.h"
+#include "view/SimulatedPanelPlan.h"
 #include "view/qt/ConfigurationScreen.h"
 #include "view/qt/HelpFiles.h"
 #include "view/qt/InformationCommands.h"
 #include "view/qt/ReportPrinting.h"
+#include "view/qt/SimulatedPanelProcess.h"
 
 namespace orvane {
 namespace {
@@ -137,6 +140,10 @@ MainFrame::MainFrame(ShellContext context)
 
   BuildMenus();
   BuildStatusBar();
+  if (context_.simulated != nullptr) {
+    connect(context_.simulated, &SimulatedPanelProcess::StateChanged, this,
+            &MainFrame::UpdateState);
+  }
   UpdateState();
 }
 
@@ -212,8 +219,8 @@ void MainFrame::BuildMenus() {
   statusAction->setChecked(true);
   connect(statusAction, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
-  // The panel operations that come with their own work are shown, not yet
-  // chosen; Information asks the device on the port shown.
+  // The panel operations of the project shown; Information asks the device
+  // on the port shown.
   panelMenu_ = menuBar()->addMenu(QStringLiteral("Pa&nel"));
   panelMenu_->setObjectName(QStringLiteral("panelMenu"));
   for (const PanelCommand& command : kPanelCommands) {
@@ -221,9 +228,15 @@ void MainFrame::BuildMenus() {
     if (command.id == kPanelInformation) {
       connect(action, &QAction::triggered, this, &MainFrame::Information);
       documentActions_.push_back(action);
-    } else {
-      action->setEnabled(false);
+      continue;
     }
+    const int id = command.id;
+    connect(action, &QAction::triggered, this, [this, id] {
+      if (ConfigurationScreen* screen = ActiveScreen()) {
+        screen->RunPanelCommand(id);
+      }
+    });
+    documentActions_.push_back(action);
   }
 
   portMenu_ = menuBar()->addMenu(QStringLiteral("&Port"));
@@ -266,11 +279,13 @@ void MainFrame::RebuildPortMenu() {
   portMenu_->clear();
   auto* group = new QActionGroup(portMenu_);
   group->setExclusive(false);
-  for (const PortMenuEntry& entry : PortMenuEntries(ListSerialPorts())) {
+  const bool simulatedAvailable =
+      context_.simulated != nullptr && context_.simulated->IsAvailable();
+  for (const PortMenuEntry& entry : PortMenuEntries(ListSerialPorts(), simulatedAvailable)) {
     QAction* action = portMenu_->addAction(QString::fromStdString(entry.caption));
     if (entry.commandId != 0) {
       action->setObjectName(CommandName(entry.commandId));
-    } else if (entry.port.empty()) {
+    } else if (entry.simulated) {
       action->setObjectName(QStringLiteral("simulatedPanel"));
     } else {
       action->setObjectName(QStringLiteral("port:%1").arg(QString::fromStdString(entry.port)));
@@ -281,8 +296,18 @@ void MainFrame::RebuildPortMenu() {
     group->addAction(action);
     connect(action, &QAction::triggered, this, [this, entry] {
       ChoosePort(entry, context_.settings);
-      RebuildPortMenu();
-      UpdateState();
+      // The menu still uses the action it has just triggered: it is rebuilt
+      // (and the simulated panel started) once the menu has finished.
+      QMetaObject::invokeMethod(
+          this,
+          [this, entry] {
+            if (entry.simulated && IsSimulatedPanelPort(context_.settings.Port())) {
+              StartSimulatedPanel();
+            }
+            RebuildPortMenu();
+            UpdateState();
+          },
+          Qt::QueuedConnection);
     });
   }
 }
@@ -397,7 +422,8 @@ QMdiSubWindow* MainFrame::FindOpen(const fs::path& path) const {
 
 ConfigurationScreen* MainFrame::AddScreen(std::unique_ptr<OrvaneDocument> document) {
   auto* screen =
-      new ConfigurationScreen(std::move(document), context_.ui, context_.dialogs, context_.catalog);
+      new ConfigurationScreen(std::move(document), context_.ui, context_.dialogs, context_.catalog,
+                              PanelServices{&context_.settings, context_.simulated});
   if (!screen->Initialize(static_cast<unsigned>(context_.settings.PlcManufacturerId()),
                           static_cast<unsigned>(context_.settings.PlcModelId()))) {
     // No driver can serve the project: the view closes.
@@ -407,6 +433,7 @@ ConfigurationScreen* MainFrame::AddScreen(std::unique_ptr<OrvaneDocument> docume
   auto* window = new DocumentSubWindow(screen, context_.ui);
   documents_->addSubWindow(window);
   connect(screen, &ConfigurationScreen::DocumentChanged, this, &MainFrame::UpdateTitles);
+  connect(screen, &ConfigurationScreen::DocumentChanged, this, &MainFrame::FollowSimulatedPanel);
   connect(screen, &ConfigurationScreen::CloseRequested, window, &QWidget::close);
   connect(screen, &ConfigurationScreen::HelpRequested, this, &MainFrame::Help);
   connect(screen, &ConfigurationScreen::PortInformationRequested, this,
@@ -539,16 +566,31 @@ void MainFrame::ExportReportPdf() {
   }
 }
 
+std::optional<std::string> MainFrame::OpenStoredPort(ConfigurationScreen* screen) {
+  // The simulated panel is started, configured like the project, when it is
+  // the port chosen.
+  std::string error;
+  std::optional<std::string> port = screen->Panel().OpenPort(context_.settings.Port(), error);
+  if (!port) {
+    context_.ui.Show(error, Icon::Stop);
+  }
+  return port;
+}
+
 void MainFrame::Information() {
   if (ConfigurationScreen* screen = ActiveScreen()) {
-    RunInformation(InformationCommand::Device, screen->Document().Project(), context_.ui,
-                   context_.catalog, context_.settings.Port(), this);
+    if (const std::optional<std::string> port = OpenStoredPort(screen)) {
+      RunInformation(InformationCommand::Device, screen->Document().Project(), context_.ui,
+                     context_.catalog, *port, this);
+    }
   }
 }
 
 void MainFrame::PortInformation(ConfigurationScreen* screen) {
-  RunInformation(InformationCommand::SelectedPort, screen->Document().Project(), context_.ui,
-                 context_.catalog, context_.settings.Port(), this);
+  if (const std::optional<std::string> port = OpenStoredPort(screen)) {
+    RunInformation(InformationCommand::SelectedPort, screen->Document().Project(), context_.ui,
+                   context_.catalog, *port, this);
+  }
 }
 
 void MainFrame::About() {
@@ -571,6 +613,30 @@ void MainFrame::UpdateTitles() {
   UpdateState();
 }
 
+void MainFrame::StartSimulatedPanel() {
+  if (context_.simulated == nullptr) {
+    return;
+  }
+  ConfigurationScreen* screen = ActiveScreen();
+  std::string error;
+  if (!context_.simulated->EnsureRunning(
+          SetupFor(screen != nullptr ? &screen->Document().Project() : nullptr), error)) {
+    context_.ui.Show(error, Icon::Stop);
+  }
+}
+
+void MainFrame::FollowSimulatedPanel() {
+  ConfigurationScreen* screen = ActiveScreen();
+  if (context_.simulated == nullptr || screen == nullptr || !context_.simulated->IsRunning() ||
+      !IsSimulatedPanelPort(context_.settings.Port())) {
+    return;
+  }
+  const SimulatedPanelSetup wanted = SetupFor(&screen->Document().Project());
+  if (SimulatedPanelPlan::NeedsStart(context_.simulated->Running(), wanted)) {
+    StartSimulatedPanel();
+  }
+}
+
 void MainFrame::UpdateState() {
   ConfigurationScreen* screen = ActiveScreen();
   for (QAction* action : documentActions_) {
@@ -579,6 +645,18 @@ void MainFrame::UpdateState() {
   panelMenu_->menuAction()->setVisible(screen != nullptr);
   const std::string port = context_.settings.Port();
   portPane_->setText(port.empty() ? QStringLiteral("No port") : QString::fromStdString(port));
+  portPane_->setToolTip(QString());
+  if (IsSimulatedPanelPort(port) && context_.simulated != nullptr) {
+    // The status bar tells when the panel operations go to the simulator.
+    if (context_.simulated->IsRunning()) {
+      portPane_->setText(
+          QStringLiteral("Simulated panel in use: %1")
+              .arg(QString::fromStdString(context_.simulated->Running()->Description())));
+      portPane_->setToolTip(QString::fromStdString(context_.simulated->PortPath()));
+    } else {
+      portPane_->setText(QStringLiteral("Simulated panel (not running)"));
+    }
+  }
   if (screen != nullptr) {
     systemPane_->setText(screen->Model().MultiPanel() ? QStringLiteral("Multi-Panel")
                                                       : QStringLiteral("Single Panel"));

@@ -24,6 +24,7 @@ class DriverCatalog;
 class MainViewDialogs;
 class ReportPrinting;
 class Settings;
+class SimulatedPanelProcess;
 class UserInterface;
 class WelcomeView;
 
@@ -35,6 +36,8 @@ struct ShellContext {
   Settings& settings;
   /// The version library's text (empty when it did not load).
   QString version;
+  /// The simulated panel; null when the program has none.
+  SimulatedPanelProcess* simulated = nullptr;
 };
 
 class MainFrame final : public QMainWindow {
@@ -84,6 +87,7 @@ class MainFrame final : public QMainWindow {
   /// The Port menu as it is now (rebuilt whenever it opens).
   QMenu* PortMenu() const { return portMenu_; }
   void RebuildPortMenu();
+  QMenu* PanelMenu() const { return panelMenu_; }
   /// The recent files part of the File menu (rebuilt whenever it opens).
   void RebuildRecentFiles();
 
@@ -101,6 +105,16 @@ class MainFrame final : public QMainWindow {
   QMdiSubWindow* FindOpen(const std::filesystem::path& path) const;
   void UpdateTitles();
   void UpdateState();
+  /// While the simulated panel is the chosen port and runs: started afresh
+  /// when the project shown has other panels.
+  void FollowSimulatedPanel();
+  /// The simulated panel chosen in the Port menu: started for the project
+  /// shown (a message says why when it cannot be).
+  void StartSimulatedPanel();
+  /// The name the link opens for the stored port on the screen's project
+  /// (the simulated panel's link once it runs); nothing, the user told why,
+  /// when it cannot be had.
+  std::optional<std::string> OpenStoredPort(ConfigurationScreen* screen);
   FrameState State() const;
 
   ShellContext context_;

@@ -6,6 +6,9 @@
 #include "base/Settings.h"
 #include "base/UserInterface.h"
 #include "link/BaudRate.h"
+#include "view/qt/SimulatedPanelProcess.h"
+
+#include <QCoreApplication>
 
 namespace orvane {
 
@@ -20,12 +23,18 @@ OrvaneApp::OrvaneApp(UserInterface& ui, MainViewDialogs& dialogs, Settings& sett
   if (options_.openFile) {
     options_.openFile = std::filesystem::absolute(*options_.openFile);
   }
+  if (options_.panelSimFolder.empty()) {
+    options_.panelSimFolder = QCoreApplication::applicationDirPath().toStdString();
+  }
 }
 
 OrvaneApp::~OrvaneApp() {
-  // The projects (and their drivers) go before the catalogue and Corvel.
+  // The projects (and their drivers) go before the catalogue and Corvel;
+  // the simulated panel is stopped once nothing can use it (it saves its
+  // state as it ends).
   frame_.reset();
   splash_.reset();
+  simulated_.reset();
 }
 
 bool OrvaneApp::Start() {
@@ -38,8 +47,10 @@ bool OrvaneApp::Start() {
   connect(splash_.get(), &SplashWindow::Closed, this, &OrvaneApp::SplashClosed,
           Qt::QueuedConnection);
   splash_->Start();
+  simulated_ = std::make_unique<SimulatedPanelProcess>(options_.panelSimFolder,
+                                                       options_.userDataFolder / "simulated-panel");
   frame_ = std::make_unique<MainFrame>(
-      ShellContext{ui_, dialogs_, catalog_, settings_, options_.version});
+      ShellContext{ui_, dialogs_, catalog_, settings_, options_.version, simulated_.get()});
   SetBaudRateSetting(kSinglePanelBaudRate);
   return frame_ != nullptr;
 }

@@ -18,6 +18,7 @@ namespace orvane {
 class MainFrame;
 class MainViewDialogs;
 class Settings;
+class SimulatedPanelProcess;
 class SplashWindow;
 class UserInterface;
 
@@ -28,8 +29,11 @@ struct ShellOptions {
   std::optional<std::filesystem::path> openFile;
   int splashDurationMs = 4000;
   /// Where the program makes its Firmware and Project folders when the
-  /// install directory is not writable (UserDataFolder()).
+  /// install directory is not writable (UserDataFolder()); the simulated
+  /// panel keeps its state files in it too.
   std::filesystem::path userDataFolder;
+  /// Where orvane-panelsim is: beside the program unless set.
+  std::filesystem::path panelSimFolder;
 };
 
 class OrvaneApp final : public QObject {
@@ -48,6 +52,7 @@ class OrvaneApp final : public QObject {
   SplashWindow* Splash() const { return splash_.get(); }
   MainFrame* Frame() const { return frame_.get(); }
   DriverCatalog& Catalog() { return catalog_; }
+  SimulatedPanelProcess* Simulated() const { return simulated_.get(); }
 
  signals:
   /// The splash has gone and the main frame shows the welcome screen.
@@ -63,6 +68,8 @@ class OrvaneApp final : public QObject {
   // Corvel first: its message sink must outlast every project's driver.
   CorvelLibrary corvel_;
   DriverCatalog catalog_;
+  // Runs while the program runs, once chosen; ends after the frame.
+  std::unique_ptr<SimulatedPanelProcess> simulated_;
   std::unique_ptr<SplashWindow> splash_;
   std::unique_ptr<MainFrame> frame_;
 };

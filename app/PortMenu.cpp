@@ -1,35 +1,33 @@
 #include "app/PortMenu.h"
 
 #include "base/Settings.h"
-#include "base/StringTable.h"
+#include "view/PortChoices.h"
 
 namespace orvane {
 
-std::vector<PortMenuEntry> PortMenuEntries(const std::vector<SerialPortEntry>& present) {
+std::vector<PortMenuEntry> PortMenuEntries(const std::vector<SerialPortEntry>& present,
+                                           bool simulatedAvailable) {
   std::vector<PortMenuEntry> entries;
-  const std::vector<std::string> comNames = ComPortNames();
-  for (size_t i = 0; i < comNames.size(); ++i) {
+  int comIndex = 0;
+  for (const PortChoice& choice : PortChoices(present)) {
     PortMenuEntry entry;
-    entry.port = comNames[i];
-    entry.caption = "COM&" + std::to_string(i + 1);
-    entry.commandId = kFirstComPortCommand + static_cast<int>(i);
-    entries.push_back(std::move(entry));
-  }
-  for (const SerialPortEntry& port : present) {
-    // A device a COM name stands for is already there under that name.
-    if (port.name != port.device) {
-      continue;
+    entry.port = choice.port;
+    if (choice.simulated) {
+      entry.caption = choice.port;
+      entry.simulated = true;
+      entry.enabled = simulatedAvailable;
+    } else if (comIndex < kComPortCount) {
+      // COM1..COM4 come first, each with its command and its digit as the
+      // menu's shortcut.
+      ++comIndex;
+      entry.caption = "COM&" + std::to_string(comIndex);
+      entry.commandId = kFirstComPortCommand + comIndex - 1;
+    } else {
+      entry.caption =
+          choice.description.empty() ? choice.port : choice.port + "  (" + choice.description + ")";
     }
-    PortMenuEntry entry;
-    entry.port = port.device;
-    entry.caption =
-        port.description.empty() ? port.device : port.device + "  (" + port.description + ")";
     entries.push_back(std::move(entry));
   }
-  PortMenuEntry simulated;
-  simulated.caption = LoadString(strings::kSimulatedPanel);
-  simulated.enabled = false;
-  entries.push_back(std::move(simulated));
   return entries;
 }
 

@@ -141,7 +141,10 @@ std::string Settings::Port() const {
 }
 
 bool Settings::SetPort(const std::string& port) {
-  if (!IsComPort(port) && (port.empty() || port.front() != '/')) {
+  // The simulated panel is stored by its name: the desktop program starts it
+  // and opens its link.
+  const bool simulated = port == LoadString(strings::kSimulatedPanel);
+  if (!simulated && !IsComPort(port) && (port.empty() || port.front() != '/')) {
     return false;
   }
   return SetMachineValue(settings::kPort, port);

@@ -96,8 +96,9 @@ class Settings {
   bool IsSystemInstall() const;
   /// The serial port: "COM1" to "COM4" or a device path; empty when unset.
   std::string Port() const;
-  /// Accepts "COM1" to "COM4" or an absolute device path; anything else is
-  /// refused without writing.
+  /// Accepts "COM1" to "COM4", an absolute device path or "Simulated panel"
+  /// (the desktop program's simulated panel); anything else is refused
+  /// without writing.
   bool SetPort(const std::string& port);
   /// The PLC a new project starts with (31 and 2 when unset).
   int PlcManufacturerId() const;

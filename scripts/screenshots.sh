@@ -43,7 +43,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wait "$pid" 2>/dev/null || true
 ' "$build" "$out"
 for test in app/desktop_input_tests app/editor_input_tests app/message_editor_input_tests \
-  app/panel_dialog_input_tests view/setup_dialog_tests view/message_dialog_tests; do
+  app/panel_dialog_input_tests app/transfer_dialog_tests app/simulated_panel_tests \
+  view/setup_dialog_tests view/message_dialog_tests; do
   ORVANE_SCREENSHOT_DIR="$out" xvfb-run -a -s "-screen 0 1280x900x24" \
     "$build/tests/$test" >/dev/null
 done

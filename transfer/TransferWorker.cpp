@@ -4,9 +4,9 @@ namespace orvane {
 namespace {
 
 // The orchestrator lives exactly as long as its operation, and a cancel
-// counts only while it runs.
+// counts only while it runs (from BeginOperation, which the caller has
+// called, to the end).
 void RunHelper(TransferJob& job, const TransferServices& services) {
-  job.BeginOperation();
   {
     TOvProjectHelper helper(job, services);
     helper.RunOperation();
@@ -17,6 +17,7 @@ void RunHelper(TransferJob& job, const TransferServices& services) {
 }  // namespace
 
 void RunTransferOperation(TransferJob& job, const TransferServices& services) {
+  job.BeginOperation();
   RunHelper(job, services);
   job.Post(TransferNotice::Ended);
 }
@@ -32,6 +33,9 @@ bool TransferWorker::Start(TransferJob& job, const TransferServices& services) {
   Wait();
   job_ = &job;
   running_.store(true);
+  // The operation counts as running from here, not from when the new thread
+  // gets going: a cancel right after Start must not fall between the two.
+  job.BeginOperation();
   thread_ = std::thread([this, &job, services] {
     RunHelper(job, services);
     // Not running any more before the owner hears of the end, so that an

@@ -86,6 +86,25 @@ bool MainViewModel::InitialUpdate(unsigned defaultManufacturer, unsigned default
   return BindOpenedProject(project, plcList_, ui_, &currentPlcIndex_);
 }
 
+void MainViewModel::ProjectReplaced() {
+  TOvProject& project = Project();
+  project.projectName = document_.Title();
+  multiPanel_ = project.systemMode == kMultiPanelSystem;
+  currentPort_ = project.portTable.selectedPort;
+  if (multiPanel_) {
+    currentModel_ = project.portTable.Model(currentPort_);
+  } else {
+    currentModel_ = project.panels.empty() ? kModelNotConfigured : project.panels[0].panelModel;
+  }
+  for (size_t i = 0; i < plcList_.size(); ++i) {
+    if (plcList_[i].name == project.plc.name && plcList_[i].path == project.plc.pluginPath) {
+      currentPlcIndex_ = i;
+      break;
+    }
+  }
+  MarkModified();
+}
+
 std::string MainViewModel::TagMapText() const {
   const TOvProject& project = Project();
   if (!project.tagMapInUse) {

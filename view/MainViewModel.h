@@ -167,6 +167,11 @@ class MainViewModel {
   /// After an editor has closed: when it stored into the project, the
   /// document is modified.
   void EditorClosed();
+  /// After Read has replaced the document's project: the screen follows the
+  /// new project (system type, current port and model, its PLC's entry in
+  /// the list), which is named after the document, and the document is
+  /// modified.
+  void ProjectReplaced();
 
  private:
   TOvProject& Project();

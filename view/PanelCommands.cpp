@@ -196,6 +196,7 @@ CommandResult PanelCommands::Write() {
 
 CommandResult PanelCommands::Read() {
   ClearLastError();
+  modified_ = false;
   TraceScope trace(kReadTrace, traceDir_, tracePath_, ProgramVersionText());
   Question question;
   question.text = LoadString(strings::kReadOverwritesQuestion);
@@ -245,8 +246,15 @@ VerifyResult PanelCommands::Verify() {
   }
   result.differences = ListDifferences(project_, read);
   result.equal = project_.Equals(read);
-  ui_.Show(LoadString(result.equal ? strings::kVerifySame : strings::kVerifyDifferent),
-           Icon::Information);
+  Message message;
+  message.text = LoadString(result.equal ? strings::kVerifySame : strings::kVerifyDifferent);
+  message.icon = Icon::Information;
+  if (differencesInMessage_) {
+    for (const std::string& line : DescribeDifferences(result.differences)) {
+      message.details += line + "\n";
+    }
+  }
+  ui_.ShowMessage(message);
   return result;
 }
 

@@ -104,6 +104,10 @@ class PanelCommands {
     observer_ = std::move(observer);
   }
 
+  /// Verify's message carries the list of differences as its details (the
+  /// desktop program's "Details..."); orvane-cli lists them itself.
+  void SetDifferencesInVerifyMessage(bool on) { differencesInMessage_ = on; }
+
   /// The version written into the trace files; LoadProgramVersion() until
   /// set.
   void SetProgramVersion(std::string version) { version_ = std::move(version); }
@@ -182,7 +186,8 @@ class PanelCommands {
   /// Where the last command's trace file went; empty when it wrote none.
   const std::filesystem::path& TracePath() const { return tracePath_; }
 
-  /// Read has replaced the document's project: the document is modified.
+  /// The last Read has replaced the document's project: the document is
+  /// modified.
   bool DocumentModified() const { return modified_; }
   /// The last error the user was shown by a command, and its help (the
   /// message's details); empty when none.
@@ -235,6 +240,7 @@ class PanelCommands {
   std::filesystem::path traceDir_;
   std::string version_;
   std::function<void(const TransferNotification&)> observer_;
+  bool differencesInMessage_ = false;
 
   // The view's own orchestrator for the short operations, over a working
   // copy of the project.

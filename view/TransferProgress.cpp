@@ -117,6 +117,16 @@ bool TransferProgress::Apply(const TransferNotification& notification) {
 
 void TransferProgress::ApplyStage(int32_t stage, const TransferJobState& state) {
   const bool multiplexer = state.panelType == kMultiplexerType;
+  // The list of a panel that is done is cleared once the next panel's
+  // first step comes: the last panel's ticks stay while the operation ends.
+  if (clearPending_ && stage != stages::kPanelDone && stage != stages::kWriteFinished &&
+      stage != stages::kReadFinished) {
+    clearPending_ = false;
+    for (ChecklistRow& row : rows_) {
+      row.enabled = false;
+      row.checked = false;
+    }
+  }
   switch (stage) {
     case stages::kClearingMemory:
       Enable(kClearRow);
@@ -168,10 +178,7 @@ void TransferProgress::ApplyStage(int32_t stage, const TransferJobState& state) 
       break;
     case stages::kPanelDone:
       // The next panel of a multi-panel system starts from a clean list.
-      for (ChecklistRow& row : rows_) {
-        row.enabled = false;
-        row.checked = false;
-      }
+      clearPending_ = true;
       break;
     case stages::kWriteFinished:
     case stages::kReadFinished: {

@@ -75,6 +75,7 @@ class TransferProgress {
   int32_t percent_ = 0;
   bool closeOffered_ = false;
   bool runFailed_ = false;
+  bool clearPending_ = false;  // a panel is done; the next one starts a clean list
   TransferOutcome outcome_;
 };
 

@@ -32,9 +32,16 @@ void WhenModal(std::function<void(QWidget*)> action, const QString& objectName) 
 void TypeIntoChooser(QWidget* dialog, const QString& path) {
   QPointer<QLineEdit> name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
   QVERIFY(name != nullptr);
+  // A chooser that starts in a given folder may show its name there.
+  name->clear();
   QTest::keyClicks(name, path);
   QPointer<QWidget> chooser = dialog;
-  for (int press = 0; press < 2 && chooser && chooser->isVisible(); ++press) {
+  // An open chooser takes an existing file only once its folder has been
+  // listed (on a thread of its own): Enter again until it has.
+  for (int press = 0; press < 100 && chooser && chooser->isVisible(); ++press) {
+    if (press >= 2) {
+      QTest::qWait(10);
+    }
     QWidget* target = QApplication::activePopupWidget();
     QTest::keyClick(target != nullptr ? target : name.data(), Qt::Key_Return);
   }
@@ -69,12 +76,14 @@ SettingsPaths TestSettingsPaths(const std::filesystem::path& folder,
 
 ShellUnderTest::ShellUnderTest(UserInterface& ui, MainViewDialogs& dialogs,
                                const SettingsPaths& paths, const QString& version,
-                               std::optional<std::filesystem::path> openFile)
+                               std::optional<std::filesystem::path> openFile,
+                               std::filesystem::path panelSimFolder)
     : settings_(paths) {
   ShellOptions options;
   options.version = version;
   options.openFile = std::move(openFile);
   options.userDataFolder = paths.userFile.parent_path() / "data";
+  options.panelSimFolder = std::move(panelSimFolder);
   app_ = std::make_unique<OrvaneApp>(ui, dialogs, settings_, options);
   QObject::connect(app_.get(), &OrvaneApp::Ready, [this] { ready_ = true; });
 }

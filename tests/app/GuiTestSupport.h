@@ -24,7 +24,8 @@ void WhenModal(std::function<void(QWidget*)> action, const QString& objectName =
 
 /// Answers the next file chooser by typing the path and pressing Enter:
 /// once to take the completion the chooser offers while the name is typed,
-/// and again to accept when it is still open.
+/// and again to accept when it is still open (an open chooser again until
+/// it has listed the file's folder).
 void TypeIntoFileChooser(const QString& path);
 /// The same on a chooser that shows already.
 void TypeIntoChooser(QWidget* chooser, const QString& path);
@@ -42,7 +43,8 @@ class ShellUnderTest {
  public:
   ShellUnderTest(UserInterface& ui, MainViewDialogs& dialogs, const SettingsPaths& paths,
                  const QString& version = QStringLiteral("2.1"),
-                 std::optional<std::filesystem::path> openFile = std::nullopt);
+                 std::optional<std::filesystem::path> openFile = std::nullopt,
+                 std::filesystem::path panelSimFolder = {});
   ~ShellUnderTest();
 
   /// Starts the program and dismisses the splash with a key press; true

@@ -114,7 +114,7 @@ TEST(PortMenu, ComPortsThenThePortsPresentThenTheSimulatedPanel) {
       {"/dev/ttyUSB0", "/dev/ttyUSB0", "FT232R USB UART"},
       {"/dev/ttyACM0", "/dev/ttyACM0", ""},
   };
-  const std::vector<PortMenuEntry> entries = PortMenuEntries(present);
+  const std::vector<PortMenuEntry> entries = PortMenuEntries(present, false);
   std::vector<std::string> captions;
   for (const PortMenuEntry& entry : entries) {
     captions.push_back(entry.caption);
@@ -138,8 +138,19 @@ TEST(PortMenu, ComPortsThenThePortsPresentThenTheSimulatedPanel) {
   }
   ChoosePort(entries[4], settings);
   EXPECT_EQ(settings.Port(), "/dev/ttyUSB0");
+  // Without its simulator the simulated panel cannot be chosen.
   ChoosePort(entries.back(), settings);
   EXPECT_EQ(settings.Port(), "/dev/ttyUSB0");
+
+  // With it, its name is stored, and only it is checked then.
+  const std::vector<PortMenuEntry> available = PortMenuEntries(present, true);
+  ASSERT_TRUE(available.back().simulated);
+  ASSERT_TRUE(available.back().enabled);
+  ChoosePort(available.back(), settings);
+  EXPECT_EQ(settings.Port(), "Simulated panel");
+  for (size_t i = 0; i < available.size(); ++i) {
+    EXPECT_EQ(IsCheckedPort(available[i], settings), i + 1 == available.size()) << i;
+  }
 }
 
 TEST(ShellVersion, OnlyALibraryThatDoesNotLoadIsReported) {

@@ -142,6 +142,8 @@ class ShellTest : public QObject {
     }
     Find<QAction>(menu, "cmd_32813")->trigger();
     QCOMPARE(shell_->Config().Port(), std::string("COM3"));
+    // The menu is built afresh once the choice has been handled.
+    QTRY_COMPARE(Find<QLabel>(&frame, "portPane")->text(), QStringLiteral("COM3"));
     for (QAction* action : menu->actions()) {
       if (action->isChecked()) {
         checked << action->objectName();
@@ -175,10 +177,9 @@ class ShellTest : public QObject {
     QVERIFY(!shell_->Frame().Welcome()->isVisible());
     QVERIFY(Find<QRadioButton>(screen, "ctl_1016")->isChecked());
     QCOMPARE(Find<QLabel>(screen, "panelName")->text(), QStringLiteral("Ov200/Ov200V"));
-    // The message editor can be pressed; the panel operations are shown,
-    // not yet available.
+    // The message editor and the panel operations can be pressed.
     QVERIFY(Find<QPushButton>(screen, "ctl_1004")->isEnabled());
-    QVERIFY(!Find<QPushButton>(screen, "ctl_1012")->isEnabled());
+    QVERIFY(Find<QPushButton>(screen, "ctl_1012")->isEnabled());
     QCOMPARE(Find<QPushButton>(screen, "ctl_1012")->text(), QStringLiteral("Wri&te to \nPanel"));
 
     // Cancelling the chooser creates nothing; closing the last project

@@ -140,11 +140,15 @@ TEST_F(SettingsTest, SuccessfulMachineWriteRetiresTheUsersFallback) {
   ASSERT_TRUE(settings.SetPort("COM4"));
   EXPECT_EQ(settings.Port(), "COM4");
   EXPECT_EQ(settings.Window().left, 5);
+  // The desktop program's simulated panel is stored by its name.
+  ASSERT_TRUE(settings.SetPort("Simulated panel"));
+  EXPECT_EQ(Settings(paths).Port(), "Simulated panel");
 }
 
 TEST_F(SettingsTest, RefusesValuesThatDoNotFit) {
   Settings settings(paths);
-  for (const char* port : {"COM5", "COM0", "LPT1", "ttyS0", "", "/dev/tty\nPort=COM1"}) {
+  for (const char* port :
+       {"COM5", "COM0", "LPT1", "ttyS0", "", "/dev/tty\nPort=COM1", "Simulated panel 2"}) {
     EXPECT_FALSE(settings.SetPort(port)) << port;
   }
   EXPECT_FALSE(settings.SetWorkingPath("/a\nFirmwarePath=/b"));

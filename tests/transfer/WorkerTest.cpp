@@ -68,6 +68,28 @@ TEST_F(WorkerTest, CancelWaitsForTheEndAndAnErrorLeavesTheJobReadyToRunAgain) {
   EXPECT_EQ(job.Stage(), stages::kWriteFinished);
 }
 
+TEST_F(WorkerTest, ACancelRightAfterStartIsNotLost) {
+  // The owner may cancel before the new thread has got going (a user quick
+  // on Cancel, a test): the write must still see it and clear the panel.
+  UsePanel(kModelOv200);
+  SetBaudRateSetting(kSinglePanelBaudRate);
+  TOvProject project = FullProject(kModelOv200);
+  for (int run = 0; run < 5; ++run) {
+    SCOPED_TRACE(run);
+    TransferJob job(operations::kWriteProject, &project);
+    job.SetPortName("COM1");
+    NotificationQueue queue;
+    job.SetSink(&queue);
+    TransferWorker worker;
+    ASSERT_TRUE(worker.Start(job, TransferServices{ui_, clock_, &catalog_}));
+    worker.Cancel();
+    EXPECT_TRUE(job.IsCancelled());
+    EXPECT_FALSE(job.IsFinished());
+    EXPECT_NE(job.Stage(), stages::kWriteFinished);
+    EXPECT_EQ(queue.Drain().back().notice, TransferNotice::Ended);
+  }
+}
+
 TEST_F(WorkerTest, ACancelCountsOnlyWhileTheOperationRuns) {
   // A cancel that comes once the operation has ended (the owner's Cancel
   // racing the worker's end) leaves the job's flag clear.

@@ -46,15 +46,26 @@ constexpr PortCommand kExportConfiguration{32792, "&Export Configuration"};
 constexpr PortCommand kPortInformation{32816, "In&formation"};
 constexpr PortCommand kPortUpgradeFirmware{32817, "Upgrade &Firmware"};
 
+// The panel commands of the screen's buttons and the Panel menu.
+constexpr int kWriteProject = 1012;
+constexpr int kReadProject = 1013;
+constexpr int kVerify = 1015;
+constexpr int kClearMemory = 32799;
+constexpr int kUpgradeFirmware = 32779;
+constexpr int kUpgradeMuxFirmware = 32815;
+
 }  // namespace
 
 ConfigurationScreen::ConfigurationScreen(std::unique_ptr<OrvaneDocument> document,
                                          UserInterface& ui, MainViewDialogs& dialogs,
-                                         DriverCatalog& catalog, QWidget* parent)
+                                         DriverCatalog& catalog, PanelServices panelServices,
+                                         QWidget* parent)
     : QWidget(parent),
       document_(std::move(document)),
       model_(*document_, ui, dialogs, catalog),
-      ui_(ui) {
+      ui_(ui),
+      panel_(std::make_unique<PanelOperations>(document_->Project(), ui, catalog, panelServices,
+                                               this)) {
   setObjectName(QStringLiteral("dlg_101"));
   setWindowTitle(QStringLiteral("Orvane Zurovuvu Configuration Screen"));
 
@@ -230,17 +241,52 @@ bool ConfigurationScreen::OpenEditor(EditorButton button) {
 
 QWidget* ConfigurationScreen::BuildTransferStep() {
   auto* box = Step(QStringLiteral("5. Transfer"));
-  write_ = AddButton({}, 1012);
-  read_ = AddButton({}, 1013);
-  verify_ = AddButton(QStringLiteral("&Verify"), 1015);
+  write_ = AddButton({}, kWriteProject);
+  read_ = AddButton({}, kReadProject);
+  verify_ = AddButton(QStringLiteral("&Verify"), kVerify);
   auto* layout = new QHBoxLayout(box);
-  // The panel operations come with their own work: shown, not yet pressed.
-  for (QPushButton* button : {write_, read_, verify_}) {
-    button->setEnabled(false);
+  const std::pair<QPushButton*, int> commands[] = {
+      {write_, kWriteProject}, {read_, kReadProject}, {verify_, kVerify}};
+  for (const auto& [button, id] : commands) {
     button->setMinimumHeight(button->sizeHint().height() * 2);
     layout->addWidget(button);
+    connect(button, &QPushButton::clicked, this, [this, id] { RunPanelCommand(id); });
   }
   return box;
+}
+
+bool ConfigurationScreen::RunPanelCommand(int id) {
+  switch (id) {
+    case kWriteProject:
+      Run([this] { return panel_->Write() == CommandResult::Done; });
+      return true;
+    case kReadProject:
+      Run([this] {
+        const bool read = panel_->Read() == CommandResult::Done;
+        // The screen shows the project read only when it replaced the
+        // document's.
+        if (read && panel_->DocumentReplaced()) {
+          model_.ProjectReplaced();
+        }
+        return read;
+      });
+      return true;
+    case kVerify:
+      Run([this] { return panel_->Verify().result == CommandResult::Done; });
+      return true;
+    case kClearMemory:
+      Run([this] { return panel_->ClearMemory() == CommandResult::Done; });
+      return true;
+    case kUpgradeFirmware:
+    case kPortUpgradeFirmware.id:
+      Run([this] { return panel_->UpgradeFirmware() == CommandResult::Done; });
+      return true;
+    case kUpgradeMuxFirmware:
+      Run([this] { return panel_->UpgradeMuxFirmware() == CommandResult::Done; });
+      return true;
+    default:
+      return false;
+  }
 }
 
 bool ConfigurationScreen::Initialize(unsigned defaultManufacturer, unsigned defaultModel) {
@@ -338,8 +384,8 @@ std::unique_ptr<QMenu> ConfigurationScreen::PortMenuFor(int32_t port) {
   information->setObjectName(QStringLiteral("cmd_%1").arg(kPortInformation.id));
   information->setEnabled(state.information);
   connect(information, &QAction::triggered, this, &ConfigurationScreen::PortInformationRequested);
-  // The upgrade comes with the transfer dialog: shown, not yet chosen.
-  add(kPortUpgradeFirmware, false, [] { return false; });
+  add(kPortUpgradeFirmware, state.upgradeFirmware,
+      [this] { return panel_->UpgradeFirmware() == CommandResult::Done; });
   return menu;
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "view/MainViewModel.h"
+#include "view/qt/PanelOperations.h"
 
 class QComboBox;
 class QLabel;
@@ -30,9 +31,11 @@ class ConfigurationScreen final : public QWidget {
   Q_OBJECT
 
  public:
-  /// The screen owns its document; ui, dialogs and catalog must outlive it.
+  /// The screen owns its document; ui, dialogs, catalog and what the panel
+  /// services name must outlive it.
   ConfigurationScreen(std::unique_ptr<OrvaneDocument> document, UserInterface& ui,
-                      MainViewDialogs& dialogs, DriverCatalog& catalog, QWidget* parent = nullptr);
+                      MainViewDialogs& dialogs, DriverCatalog& catalog,
+                      PanelServices panelServices = {}, QWidget* parent = nullptr);
   ~ConfigurationScreen() override;
 
   /// The first showing (MainViewModel::InitialUpdate); false when the view
@@ -48,6 +51,14 @@ class ConfigurationScreen final : public QWidget {
 
   /// Shows the model again.
   void Refresh();
+
+  /// The panel operations of the screen (Write, Read, Verify, Clear Memory
+  /// and the firmware upgrades), each shown in its progress dialog.
+  PanelOperations& Panel() { return *panel_; }
+  /// The panel command with the id of the Panel menu (1012 Write, 1013
+  /// Read, 1015 Verify, 32799 Clear Memory, 32779 Upgrade Firmware, 32815
+  /// Upgrade Mux Firmware); false for any other id.
+  bool RunPanelCommand(int id);
 
  signals:
   /// A command may have changed the document (modified flag, title).
@@ -76,6 +87,7 @@ class ConfigurationScreen final : public QWidget {
   std::unique_ptr<OrvaneDocument> document_;
   MainViewModel model_;
   UserInterface& ui_;
+  std::unique_ptr<PanelOperations> panel_;
 
   QRadioButton* single_ = nullptr;
   QRadioButton* multi_ = nullptr;

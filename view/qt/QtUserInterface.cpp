@@ -100,8 +100,12 @@ std::optional<std::string> QtUserInterface::ChooseFileHere(const FileRequest& re
     suffix.remove(0, 1);
   }
   dialog.setDefaultSuffix(suffix);
-  if (!request.initialPath.empty()) {
-    dialog.selectFile(QString::fromStdString(request.initialPath));
+  const QString initial = QString::fromStdString(request.initialPath);
+  if (!initial.isEmpty() && QFileInfo(initial).isDir()) {
+    // A folder to start in, not a file to select in its parent.
+    dialog.setDirectory(initial);
+  } else if (!initial.isEmpty()) {
+    dialog.selectFile(initial);
   } else {
     dialog.setDirectory(QDir::current());
   }
