@@ -31,6 +31,7 @@
 #include "view/qt/InformationCommands.h"
 #include "view/qt/ReportPrinting.h"
 #include "view/qt/SimulatedPanelProcess.h"
+#include "view/qt/virtualpanel/VirtualPanelWindow.h"
 
 namespace orvane {
 namespace {
@@ -143,6 +144,8 @@ MainFrame::MainFrame(ShellContext context)
   if (context_.simulated != nullptr) {
     connect(context_.simulated, &SimulatedPanelProcess::StateChanged, this,
             &MainFrame::UpdateState);
+    connect(context_.simulated, &SimulatedPanelProcess::StateChanged, this,
+            &MainFrame::FollowVirtualPanel);
   }
   UpdateState();
 }
@@ -623,6 +626,29 @@ void MainFrame::StartSimulatedPanel() {
           SetupFor(screen != nullptr ? &screen->Document().Project() : nullptr), error)) {
     context_.ui.Show(error, Icon::Stop);
   }
+}
+
+void MainFrame::FollowVirtualPanel() {
+  const bool single = context_.simulated != nullptr && context_.simulated->IsRunning() &&
+                      !context_.simulated->Running()->multiplexer;
+  if (!single) {
+    if (virtualPanel_) {
+      virtualPanel_->hide();
+    }
+    return;
+  }
+  if (!virtualPanel_) {
+    // A window of its own beside the frame, closed with it.
+    virtualPanel_ = panelview::AttachVirtualPanel(context_.simulated->Process(), this);
+    virtualPanel_->setWindowFlag(Qt::Window);
+    virtualPanel_->setObjectName(QStringLiteral("virtualPanel"));
+  } else {
+    virtualPanel_->Attach(context_.simulated->Process());
+  }
+  virtualPanel_->setWindowTitle(
+      QStringLiteral("Virtual panel - %1")
+          .arg(QString::fromStdString(context_.simulated->Running()->Description())));
+  virtualPanel_->show();
 }
 
 void MainFrame::FollowSimulatedPanel() {

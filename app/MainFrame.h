@@ -25,6 +25,9 @@ class MainViewDialogs;
 class ReportPrinting;
 class Settings;
 class SimulatedPanelProcess;
+namespace panelview {
+class VirtualPanelWindow;
+}
 class UserInterface;
 class WelcomeView;
 
@@ -111,6 +114,10 @@ class MainFrame final : public QMainWindow {
   /// The simulated panel chosen in the Port menu: started for the project
   /// shown (a message says why when it cannot be).
   void StartSimulatedPanel();
+  /// The virtual panel window follows the simulated panel: attached and
+  /// shown while a single panel runs, asked for its state afresh after a
+  /// restart, hidden when it stops.
+  void FollowVirtualPanel();
   /// The name the link opens for the stored port on the screen's project
   /// (the simulated panel's link once it runs); nothing, the user told why,
   /// when it cannot be had.
@@ -125,6 +132,7 @@ class MainFrame final : public QMainWindow {
   WelcomeView* welcome_ = nullptr;
   QMdiArea* documents_ = nullptr;
   QPointer<QMdiSubWindow> current_;
+  QPointer<panelview::VirtualPanelWindow> virtualPanel_;
   QMenu* fileMenu_ = nullptr;
   QMenu* panelMenu_ = nullptr;
   QMenu* portMenu_ = nullptr;

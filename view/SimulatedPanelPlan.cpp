@@ -97,6 +97,11 @@ std::vector<std::string> SimulatedPanelPlan::Arguments(const SimulatedPanelSetup
   args.push_back(LinkPath().string());
   args.emplace_back("--state");
   args.push_back(StatePath(setup).string());
+  // A single panel also takes commands on its standard input: the virtual
+  // panel window shows and drives it through them.
+  if (!setup.multiplexer) {
+    args.emplace_back("--control");
+  }
   return args;
 }
 

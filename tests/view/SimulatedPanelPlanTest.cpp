@@ -64,6 +64,9 @@ TEST(SimulatedPanelPlan, TheDeviceAndItsCommandLineFollowTheProject) {
     Strings expected = c.device;
     expected.insert(expected.end(), {"--link", "/run/user/1/orvane-sim-x/panel", "--state",
                                      "/data/sim/" + c.key + ".state"});
+    if (!setup.multiplexer) {
+      expected.emplace_back("--control");  // the virtual panel window's channel
+    }
     EXPECT_EQ(plan.Arguments(setup), expected);
   }
   EXPECT_EQ(plan.Program(), std::filesystem::path("/opt/orvane/bin/orvane-panelsim"));

@@ -9,8 +9,8 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "sim/qt/LcdDisplay.h"
-#include "sim/qt/VirtualPanelWindow.h"
+#include "view/qt/virtualpanel/LcdDisplay.h"
+#include "view/qt/virtualpanel/VirtualPanelWindow.h"
 #include "tests/sim/PanelProjects.h"
 #include "tests/support/QtTestHelpers.h"
 #include "tests/support/RunProgram.h"

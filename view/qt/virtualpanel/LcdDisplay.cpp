@@ -1,4 +1,4 @@
-#include "sim/qt/LcdDisplay.h"
+#include "view/qt/virtualpanel/LcdDisplay.h"
 
 #include <QFontDatabase>
 #include <QPainter>

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QProcess>
 
-#include "sim/qt/VirtualPanelWindow.h"
+#include "view/qt/virtualpanel/VirtualPanelWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "sim/qt/VirtualPanelWindow.h"
+#include "view/qt/virtualpanel/VirtualPanelWindow.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "sim/qt/LcdDisplay.h"
+#include "view/qt/virtualpanel/LcdDisplay.h"
 
 namespace orvane::panelview {
 namespace {
@@ -137,6 +137,11 @@ QPushButton* VirtualPanelWindow::KeyButton(const QString& key, const QString& ca
 }
 
 void VirtualPanelWindow::Attach(QIODevice* device) {
+  // Attached again (the simulator restarted on the same process): one
+  // connection only.
+  if (device_) {
+    disconnect(device_, nullptr, this, nullptr);
+  }
   device_ = device;
   connect(device, &QIODevice::readyRead, this, &VirtualPanelWindow::ReadLines);
   Send("state\n");

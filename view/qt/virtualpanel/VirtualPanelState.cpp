@@ -1,4 +1,4 @@
-#include "sim/qt/VirtualPanelState.h"
+#include "view/qt/virtualpanel/VirtualPanelState.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -11,7 +11,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "sim/qt/VirtualPanelState.h"
+#include "view/qt/virtualpanel/VirtualPanelState.h"
 
 class QLabel;
 class QProcess;
