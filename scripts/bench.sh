@@ -124,16 +124,23 @@ stop_sim() {
   sim_pid=""
 }
 
-# Bytes on the line in a trace file: every frame sent and received.
+# Bytes on the line in a trace file (every frame sent and received), and
+# the receives that got no byte at all: each of those waited out the read
+# time-out.
 wire_bytes() {
   python3 - "$1" <<'EOF'
 import sys
-count = 0
-for line in open(sys.argv[1], encoding="latin-1"):
-    if line.startswith("-- ") or line.endswith(":\n"):
+count = silent = 0
+lines = open(sys.argv[1], encoding="latin-1").read().split("\n")
+for i, line in enumerate(lines):
+    if line == "Panel said:":
+        after = lines[i + 1] if i + 1 < len(lines) else ""
+        if after == "" or after.startswith("-- ") or after.endswith(":"):
+            silent += 1
+    if line.startswith("-- ") or line.endswith(":"):
         continue
     count += len(line.split())
-print(count)
+print(count, silent)
 EOF
 }
 
@@ -146,12 +153,13 @@ transfer() {
   if [ "$operation" = write ]; then
     trace=Write.txt
     /usr/bin/time -f "%e %U %S %M" -o "$work/cli.time" "$bin/orvane-cli" panel write "$file" \
-      --port "$work/port" --simulator --yes --quiet --trace-dir "$work" >/dev/null
+      --port "$work/port" --simulator --yes --quiet --trace-dir "$work" >/dev/null 2>"$work/cli.err" ||
+      { cat "$work/cli.err" >&2; exit 1; }
   else
     trace=Read.txt
     /usr/bin/time -f "%e %U %S %M" -o "$work/cli.time" "$bin/orvane-cli" panel read \
       -o "$work/read-back.ovx" --port "$work/port" --simulator --yes --quiet \
-      --trace-dir "$work" >/dev/null
+      --trace-dir "$work" >/dev/null 2>"$work/cli.err" || { cat "$work/cli.err" >&2; exit 1; }
   fi
   sim_after="$(cpu_of "$sim_pid")"
   read -r wall user sys rss <"$work/cli.time"
@@ -212,19 +220,23 @@ print()
 transfers = {}
 for row in rows:
     if row[0] == "transfer":
-        name, baud, wall, user, sys_, wire, sim0, sim1 = row[1:]
+        name, baud, wall, user, sys_, wire, silent, sim0, sim1 = row[1:]
         wire_s = int(wire) * 10 / int(baud)
-        entry = transfers.setdefault((name, baud), {"wire": wire_s, "r": [], "c": [], "s": [], "w": []})
+        # The program's own waits: 50 ms before the final stage, and the
+        # read time-out (10 + 2500 ms) of every receive that got nothing.
+        waits_s = 0.05 + 2.51 * int(silent)
+        entry = transfers.setdefault((name, baud), {"wire": wire_s, "waits": waits_s,
+                                                    "r": [], "c": [], "s": [], "w": []})
         entry["w"].append(float(wall))
-        entry["r"].append(float(wall) / wire_s)
+        entry["r"].append(float(wall) / (wire_s + waits_s))
         entry["c"].append(100 * (float(user) + float(sys_)) / float(wall))
         entry["s"].append(100 * (float(sim1) - float(sim0)) / float(wall))
 if transfers:
-    print("| Transfer | Baud | Wire s | Wall s | Wall / wire | CPU / wall (orvane-cli) | CPU / wall (panelsim) |")
-    print("|---|---|---|---|---|---|---|")
+    print("| Transfer | Baud | Wire s | Waits s | Wall s | Wall / (wire + waits) | CPU / wall (orvane-cli) | CPU / wall (panelsim) |")
+    print("|---|---|---|---|---|---|---|---|")
     for (name, baud), e in transfers.items():
-        print("| %s | %s | %.2f | %s | %s | %s | %s |" % (
-            name.replace("-", " ", 1).replace("-", " "), baud, e["wire"], spread(e["w"], "%.2f"),
+        print("| %s | %s | %.2f | %.2f | %s | %s | %s | %s |" % (
+            name.replace("-", " ", 1).replace("-", " "), baud, e["wire"], e["waits"], spread(e["w"], "%.2f"),
             spread(e["r"], "%.3f"), spread(e["c"], "%.2f %%"), spread(e["s"], "%.2f %%")))
     print()
 
