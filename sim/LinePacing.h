@@ -21,8 +21,7 @@ std::chrono::nanoseconds LineTime(size_t count, int baud_rate);
 class IncomingLine {
  public:
   /// count bytes read at read_at: the time the last of them has arrived.
-  PacingClock::time_point Arrived(PacingClock::time_point read_at, size_t count,
-                                  int baud_rate);
+  PacingClock::time_point Arrived(PacingClock::time_point read_at, size_t count, int baud_rate);
 
  private:
   PacingClock::time_point freeAt_{};
