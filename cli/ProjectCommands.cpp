@@ -47,6 +47,8 @@ const char* const kUsage =
     "       orvane-cli project tagmap check FILE [--map MAP] [--apply -o OUT]\n"
     "       orvane-cli project report FILE -o OUT.pdf [--port N] [--landscape]\n"
     "                                 [--mono] [--letter]\n"
+    "       orvane-cli project messages export FILE [--port N] -o OUT.csv\n"
+    "       orvane-cli project messages import FILE [--port N] --from IN.csv -o OUT\n"
     "\n"
     "new            a new project as the desktop program starts one: one panel\n"
     "               (model 1 unless --model) on port 1, the PLC named by --plc\n"
@@ -92,6 +94,16 @@ const char* const kUsage =
     "               (no display needed): the summary page and the message tables\n"
     "               of the current panel (--port: the panel on port N); A4\n"
     "               portrait in colour unless --letter, --landscape, --mono\n"
+    "messages       the message table of the text panel on port N (default 1) as\n"
+    "               CSV: export writes one row per message (number, PLC or Local,\n"
+    "               depth, folder, the text with each run of a data item's digits\n"
+    "               in braces, \"{1111}\", the decimal point as \".\" in item 1's\n"
+    "               run and a literal \"{\" doubled, then each item's address, data\n"
+    "               type, access, limits, password, leading zeros and decimal point\n"
+    "               register); import checks every row (numbers, the tree, lengths,\n"
+    "               digits, addresses through the PLC driver, the panel's limits),\n"
+    "               replaces the panel's messages and saves to OUT, or lists every\n"
+    "               row's fault and changes nothing (exit 1)\n"
     "\n"
     "  -o, --output FILE   the file to write (replaced atomically)\n"
     "  --yes, --no         the answer to the program's questions (without them\n"
@@ -471,6 +483,9 @@ int Run(const std::vector<std::string>& args) {
   }
   if (args[0] == "report") {
     return ReportCommand(rest);
+  }
+  if (args[0] == "messages") {
+    return MessagesCommand(rest);
   }
   throw UsageError("unknown project command '" + args[0] + "'");
 }

@@ -20,5 +20,8 @@ int DiffCommand(const std::vector<std::string>& args);
 /// orvane-cli project report FILE -o OUT.pdf [--port N] [--landscape] [--mono]
 /// [--letter] (ProjectReport.cpp)
 int ReportCommand(const std::vector<std::string>& args);
+/// orvane-cli project messages export FILE [--port N] -o OUT.csv, and
+/// import FILE [--port N] --from IN.csv -o OUT (MessageTableCommand.cpp)
+int MessagesCommand(const std::vector<std::string>& args);
 
 }  // namespace orvane::cli

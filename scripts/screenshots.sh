@@ -3,8 +3,8 @@
 # welcome screen as the whole screen shows them (ImageMagick's import), the
 # stages of the input tests (a new project set up as a multi-panel system
 # with three panels; a model 3 and a set point project made in the setup
-# editors) and every setup editor's dialog, as the program's windows draw
-# them.
+# editors; a project made in the message editor) and every setup editor's
+# dialog and the message editor, as the program's windows draw them.
 #
 #   scripts/screenshots.sh [BUILD_DIR] [OUT_DIR]
 #
@@ -42,7 +42,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 ' "$build" "$out"
-for test in app/desktop_input_tests app/editor_input_tests view/setup_dialog_tests; do
+for test in app/desktop_input_tests app/editor_input_tests app/message_editor_input_tests \
+  app/panel_dialog_input_tests view/setup_dialog_tests view/message_dialog_tests; do
   ORVANE_SCREENSHOT_DIR="$out" xvfb-run -a -s "-screen 0 1280x900x24" \
     "$build/tests/$test" >/dev/null
 done

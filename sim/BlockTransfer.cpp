@@ -91,11 +91,21 @@ BlockReceiver::Result BlockReceiver::Take(const CommandFrame& command, size_t ca
 }
 
 Bytes BlockReceiver::TakeInto(const CommandFrame& command, size_t capacity, Bytes& stored) {
+  return TakeInto(command, capacity, nullptr, stored);
+}
+
+Bytes BlockReceiver::TakeInto(const CommandFrame& command, size_t capacity,
+                              const StreamCheck& check, Bytes& stored) {
   const Result result = Take(command, capacity);
-  if (result.completed) {
-    stored = TakeStream();
+  if (!result.completed) {
+    return StandardReply(result.error);
   }
-  return StandardReply(result.error);
+  Bytes stream = TakeStream();
+  const uint8_t error = check ? check(stream) : codes::kOk;
+  if (error == codes::kOk) {
+    stored = std::move(stream);
+  }
+  return StandardReply(error);
 }
 
 void BlockSender::Reset() {

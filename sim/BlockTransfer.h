@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "sim/DeviceProtocol.h"
 
@@ -38,6 +39,12 @@ class BlockReceiver {
   /// Takes one block of a stream that replaces stored once it is complete;
   /// the standard reply to the block.
   Bytes TakeInto(const CommandFrame& command, size_t capacity, Bytes& stored);
+  /// The same, with the device's check of the completed stream: it may
+  /// rewrite the stream into the device's own form and returns the error
+  /// code the end block is refused with (0 to store it).
+  using StreamCheck = std::function<uint8_t(Bytes& stream)>;
+  Bytes TakeInto(const CommandFrame& command, size_t capacity, const StreamCheck& check,
+                 Bytes& stored);
 
   /// Whether a stream has been started and not yet completed or dropped.
   bool Active() const { return active_; }

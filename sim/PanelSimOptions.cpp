@@ -31,6 +31,8 @@ const char* PanelSimUsage() {
   return "Usage: orvane-panelsim --model N [options]\n"
          "       orvane-panelsim --multiplexer --panel PORT:MODEL [--panel ...] [options]\n"
          "       orvane-panelsim --state FILE --dump\n"
+         "       orvane-panelsim --state FILE --render [--register ADDRESS=VALUE ...]\n"
+         "                       [--register '#N=VALUE' ...] [--press KEY ...] [--json]\n"
          "\n"
          "Stands in for a panel or a multiplexer with its panels on a pseudo-terminal.\n"
          "It prints the port the program should open (\"Port: PATH\") and answers\n"
@@ -67,6 +69,21 @@ const char* PanelSimUsage() {
          "                         device comes from --state when no --model or\n"
          "                         --multiplexer is given)\n"
          "\n"
+         "Virtual panel:\n"
+         "  --render               print the display as the panel shows what it holds, its\n"
+         "                         LEDs, annunciator lamps and the registers it wrote, and\n"
+         "                         exit (the panel comes from --state as with --dump)\n"
+         "  --register NAME=VALUE  set a PLC register first: NAME a PLC address of the\n"
+         "                         panel's PLC or #N, entry N of its tag list; VALUE a\n"
+         "                         number (BCD digits for a BCD register) or 0x and the\n"
+         "                         register's bits in hex; repeatable\n"
+         "  --press KEY            then press and release a key: F1..F5, UP, DOWN, LEFT,\n"
+         "                         RIGHT, ENTER, ESC, and on model 3 0..9 and CLEAR; KEY:down\n"
+         "                         holds it, KEY:up lets it go; repeatable, in order\n"
+         "  --json                 --render prints one JSON object\n"
+         "  --control              while serving, read commands on standard input and\n"
+         "                         answer each with a JSON line (docs/virtual-panel.md)\n"
+         "\n"
          "Faults (commands and replies are counted from 1, retries included):\n"
          "  --drop-reply N[,N..]   send no reply to command N\n"
          "  --corrupt-crc N[,N..]  send reply N with a wrong CRC\n"
@@ -96,7 +113,9 @@ PanelSimOptions ParsePanelSimOptions(const std::vector<std::string>& args) {
                 {"--drop-reply", true, false, ""},    {"--corrupt-crc", true, false, ""},
                 {"--stray-bytes", true, false, ""},   {"--refuse", true, true, ""},
                 {"--stop-after", true, false, ""},    {"--delay", true, false, ""},
-                {"--unknown-reply", true, false, ""},
+                {"--unknown-reply", true, false, ""}, {"--render", false, false, ""},
+                {"--register", true, true, ""},       {"--press", true, true, ""},
+                {"--json", false, false, ""},         {"--control", false, false, ""},
             });
   PanelSimOptions options;
   if (arguments.Has("--help") || arguments.Has("-h")) {
@@ -165,10 +184,24 @@ PanelSimOptions ParsePanelSimOptions(const std::vector<std::string>& args) {
   options.linkPath = arguments.Value("--link").value_or("");
   options.statePath = arguments.Value("--state").value_or("");
   options.dump = arguments.Has("--dump");
+  options.render = arguments.Has("--render");
+  options.registers = arguments.Values("--register");
+  options.keys = arguments.Values("--press");
+  options.json = arguments.Has("--json");
+  options.control = arguments.Has("--control");
+  if ((!options.registers.empty() || !options.keys.empty() || options.json) && !options.render) {
+    throw UsageError("--register, --press and --json go with --render");
+  }
+  if (options.render && options.dump) {
+    throw UsageError("--render and --dump exclude each other");
+  }
+  if (options.control && (options.dump || options.render)) {
+    throw UsageError("--control serves the port; it does not go with --dump or --render");
+  }
   options.lineRate = arguments.Has("--line-rate");
   options.verbose = arguments.Has("--verbose") || arguments.Has("-v");
   if (!model && !options.multiplexer) {
-    if (!options.dump || options.statePath.empty()) {
+    if (!(options.dump || options.render) || options.statePath.empty()) {
       throw UsageError("give --model N, or --multiplexer with --panel PORT:MODEL");
     }
     options.deviceFromState = true;

@@ -29,6 +29,14 @@ struct PanelSimOptions {
   std::string linkPath;
   std::string statePath;
   bool dump = false;
+  /// --render: the display after the registers and keys, then exit.
+  bool render = false;
+  std::vector<std::string> registers;  // --register NAME=VALUE
+  std::vector<std::string> keys;       // --press KEY
+  bool json = false;
+  /// --control: line commands on standard input, JSON lines on standard
+  /// output, while the port is served.
+  bool control = false;
   bool lineRate = false;
   bool verbose = false;
 };

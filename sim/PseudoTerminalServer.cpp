@@ -203,7 +203,8 @@ bool PseudoTerminalServer::Send(const Transmission& reply, Clock::time_point arr
   return true;
 }
 
-void PseudoTerminalServer::Serve(int stop_fd, const std::function<void()>& idle, int idle_ms) {
+void PseudoTerminalServer::Serve(int stop_fd, const std::function<void()>& idle, int idle_ms,
+                                 const ServeHooks& hooks) {
   std::array<uint8_t, 256> buffer{};
   bool traffic = false;
   IncomingLine incoming;
@@ -212,8 +213,8 @@ void PseudoTerminalServer::Serve(int stop_fd, const std::function<void()>& idle,
     ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
   }
   for (;;) {
-    pollfd fds[2] = {{master_, POLLIN, 0}, {stop_fd, POLLIN, 0}};
-    const int ready = ::poll(fds, 2, traffic ? idle_ms : -1);
+    pollfd fds[3] = {{master_, POLLIN, 0}, {stop_fd, POLLIN, 0}, {hooks.inputFd, POLLIN, 0}};
+    const int ready = ::poll(fds, hooks.inputFd >= 0 ? 3 : 2, traffic ? idle_ms : -1);
     if (ready < 0) {
       if (errno == EINTR) {
         continue;
@@ -222,6 +223,14 @@ void PseudoTerminalServer::Serve(int stop_fd, const std::function<void()>& idle,
     }
     if ((fds[1].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
       return;
+    }
+    if (hooks.inputFd >= 0 && (fds[2].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
+      if (!hooks.onInput()) {
+        return;
+      }
+      if ((fds[0].revents & POLLIN) == 0) {
+        continue;
+      }
     }
     if (ready == 0) {
       traffic = false;
@@ -253,6 +262,9 @@ void PseudoTerminalServer::Serve(int stop_fd, const std::function<void()>& idle,
         return;
       }
       arrived = Clock::now();
+    }
+    if (hooks.afterTraffic) {
+      hooks.afterTraffic();
     }
   }
 }

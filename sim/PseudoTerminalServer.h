@@ -22,6 +22,16 @@ struct PseudoTerminalOptions {
   bool paceLineRate = false;
 };
 
+/// What else the server attends to while it answers the line.
+struct ServeHooks {
+  /// A descriptor to watch (standard input), -1 for none, and what to do
+  /// when it is readable; onInput returns false to stop serving.
+  int inputFd = -1;
+  std::function<bool()> onInput;
+  /// After the device has answered what arrived.
+  std::function<void()> afterTraffic;
+};
+
 class PseudoTerminalServer {
  public:
   explicit PseudoTerminalServer(DeviceLine& line);
@@ -41,7 +51,8 @@ class PseudoTerminalServer {
 
   /// Answers the line until stop_fd becomes readable. idle is called once
   /// whenever the line has been quiet for idle_ms after some traffic.
-  void Serve(int stop_fd, const std::function<void()>& idle, int idle_ms = 200);
+  void Serve(int stop_fd, const std::function<void()>& idle, int idle_ms = 200,
+             const ServeHooks& hooks = {});
 
   /// The settings the program's side of the line is at now, as the master
   /// side reports them.

@@ -1,6 +1,7 @@
 #include "sim/SimulatedMultiplexer.h"
 
 #include "sim/PlcAttributeRecords.h"
+#include "sim/TagList.h"
 
 namespace orvane::sim {
 namespace {
@@ -175,7 +176,10 @@ Bytes SimulatedMultiplexer::ClearMemory() {
 }
 
 Bytes SimulatedMultiplexer::WriteTags(const CommandFrame& command) {
-  return tagReceiver_.TakeInto(command, SpaceFor(memory_.tagStream.size()), memory_.tagStream);
+  return tagReceiver_.TakeInto(
+      command, SpaceFor(memory_.tagStream.size()),
+      [](Bytes& stream) { return CheckTagStream(stream, false, kMaxMultiplexerTagEntries); },
+      memory_.tagStream);
 }
 
 Bytes SimulatedMultiplexer::WritePlcStream(const CommandFrame& command) {

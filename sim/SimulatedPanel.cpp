@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "sim/MessageRecords.h"
 #include "sim/PlcAttributeRecords.h"
+#include "sim/SystemAttributes.h"
+#include "sim/TagList.h"
 
 namespace orvane::sim {
 namespace {
@@ -219,17 +222,32 @@ Bytes SimulatedPanel::WriteMessage(const CommandFrame& command) {
   if (command.Length() != expected) {
     return StandardReply(codes::kInvalidMessageLength);
   }
-  const uint16_t number = command.BigEndian16(p::kPayloadOffset);
-  if (number < kFirstMessageNumber || number > kLastMessageNumber) {
-    return StandardReply(codes::kInvalidMessageNumber);
+  // The panel reads the record as it will use it, refuses what it cannot,
+  // and keeps it as it would write it itself.
+  const std::span<const uint8_t> payload = command.Payload();
+  uint16_t number = 0;
+  Bytes record;
+  if (IsSetPointModel()) {
+    const Decoded<SetPointEntryRecord> entry = DecodeSetPointEntry(payload);
+    if (entry.error != codes::kOk) {
+      return StandardReply(entry.error);
+    }
+    number = entry.record.number;
+    record = EncodeSetPointEntry(entry.record);
+  } else {
+    const Decoded<TextMessageRecord> message = DecodeTextMessage(payload);
+    if (message.error != codes::kOk) {
+      return StandardReply(message.error);
+    }
+    number = message.record.number;
+    record = EncodeTextMessage(message.record);
   }
-  const std::span<const uint8_t> record = command.Payload();
   const auto existing = memory_.messages.find(number);
   const size_t replaced = existing != memory_.messages.end() ? existing->second.size() : 0;
   if (record.size() > SpaceFor(replaced)) {
     return StandardReply(codes::kInsufficientSpace);
   }
-  memory_.messages[number] = Bytes(record.begin(), record.end());
+  memory_.messages[number] = std::move(record);
   return StandardReply(codes::kOk);
 }
 
@@ -286,12 +304,16 @@ Bytes SimulatedPanel::WriteSystemAttributes(const CommandFrame& command) {
   if (command.Length() != kSystemAttributeLength) {
     return StandardReply(codes::kInvalidMessageLength);
   }
-  const std::span<const uint8_t> record = command.Payload();
+  const Decoded<SystemAttributes> attributes = DecodeSystemAttributes(command.Payload());
+  if (attributes.error != codes::kOk) {
+    return StandardReply(attributes.error);
+  }
+  Bytes record = EncodeSystemAttributes(attributes.record);
   const size_t replaced = memory_.systemAttributes ? memory_.systemAttributes->size() : 0;
   if (record.size() > SpaceFor(replaced)) {
     return StandardReply(codes::kInsufficientSpace);
   }
-  memory_.systemAttributes = Bytes(record.begin(), record.end());
+  memory_.systemAttributes = std::move(record);
   return StandardReply(codes::kOk);
 }
 
@@ -329,7 +351,11 @@ Bytes SimulatedPanel::ReadPlcAttributes() const {
 }
 
 Bytes SimulatedPanel::WriteTags(const CommandFrame& command) {
-  return tagReceiver_.TakeInto(command, SpaceFor(memory_.tagStream.size()), memory_.tagStream);
+  const bool indexForm = behindMultiplexer_;
+  return tagReceiver_.TakeInto(
+      command, SpaceFor(memory_.tagStream.size()),
+      [indexForm](Bytes& stream) { return CheckTagStream(stream, indexForm, kMaxTagEntries); },
+      memory_.tagStream);
 }
 
 Bytes SimulatedPanel::LoadDriver(const CommandFrame& command) {

@@ -15,10 +15,12 @@
 #include "base/AtomicFile.h"
 #include "cli/Arguments.h"
 #include "project/PanelModels.h"
+#include "sim/ControlChannel.h"
 #include "sim/DeviceLine.h"
 #include "sim/MemoryDump.h"
 #include "sim/PanelSimOptions.h"
 #include "sim/PseudoTerminalServer.h"
+#include "sim/RenderCommand.h"
 #include "sim/StateFile.h"
 
 namespace {
@@ -132,6 +134,20 @@ int main(int argc, char** argv) {
     std::fputs(DumpDevice(*device).c_str(), stdout);
     return kExitOk;
   }
+  if (options.render) {
+    const auto* panel = dynamic_cast<const SimulatedPanel*>(device.get());
+    if (panel == nullptr) {
+      std::fprintf(stderr, "orvane-panelsim: --render shows a single panel, not a multiplexer\n");
+      return kExitUsage;
+    }
+    std::string out;
+    if (!RenderPanel(*panel, {options.registers, options.keys, options.json}, out, error)) {
+      std::fprintf(stderr, "orvane-panelsim: %s\n", error.c_str());
+      return kExitUsage;
+    }
+    std::fputs(out.c_str(), stdout);
+    return kExitOk;
+  }
 
   DeviceLine line(std::move(device));
   if (options.baudRate != 0) {
@@ -179,9 +195,33 @@ int main(int argc, char** argv) {
     std::printf("Port: %s\n", server.PortPath().c_str());
     std::fflush(stdout);
 
+    // The control channel: commands on standard input, JSON lines out.
+    std::unique_ptr<ControlChannel> control;
+    ServeHooks hooks;
+    if (options.control) {
+      const auto* panel = dynamic_cast<const SimulatedPanel*>(&line.Device());
+      if (panel == nullptr) {
+        std::fprintf(stderr, "orvane-panelsim: --control drives a single panel\n");
+        return kExitUsage;
+      }
+      control = std::make_unique<ControlChannel>(*panel, [](const std::string& text) {
+        std::fputs(text.c_str(), stdout);
+        std::fflush(stdout);
+      });
+      hooks.inputFd = STDIN_FILENO;
+      hooks.onInput = [&control] {
+        char buffer[512];
+        const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        // The end of the input ends the program, as quit does.
+        return count > 0 && control->Take(std::string(buffer, static_cast<size_t>(count)));
+      };
+      hooks.afterTraffic = [&control] { control->Refresh(); };
+    }
+
     // Whenever the line falls quiet the state is saved, so an abrupt end
     // loses nothing that was acknowledged.
-    server.Serve(gStopPipe[0], [&] { saveState(false); });
+    server.Serve(
+        gStopPipe[0], [&] { saveState(false); }, 200, hooks);
   }
   saveState(true);
   return saveFailed ? kExitFile : kExitOk;

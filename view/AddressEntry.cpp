@@ -5,6 +5,7 @@
 #include "plchost/DriverAddress.h"
 #include "plchost/PlcDriver.h"
 #include "project/TOvProject.h"
+#include "project/TOvTagMap.h"
 
 namespace orvane {
 namespace {
@@ -92,7 +93,8 @@ bool AddressEntry::Enter(const std::string& fieldText, const AddressRule& rule, 
     address.dataType = rule.bitWord ? kDataTypeBinary16 : rule.dataType;
     return true;
   }
-  PlcDriver driver = project_.Driver(&ui_);
+  PlcDriver driver = project_.Driver(quiet_ ? nullptr : &ui_);
+  driver.SetQuiet(quiet_);
   DriverAddress parsed;
   if (!driver.ValidateAddress(parsed, field.address, rule.access,
                               static_cast<int>(rule.dataType))) {
@@ -109,6 +111,26 @@ bool AddressEntry::Enter(const std::string& fieldText, const AddressRule& rule, 
   address.tagName = field.tagName;
   address.SetPlcAddress(parsed.Record());
   return true;
+}
+
+void AddressEntry::Recheck(TOvTag& address, const AddressRule& rule, const TOvPanel& panel) {
+  if (address.addressText.empty()) {
+    return;
+  }
+  const AddressFieldKind kind = FieldKindFor(project_);
+  // A tag name this project's map does not hold cannot be shown or kept up
+  // to date by the tag map check.
+  if (kind == AddressFieldKind::TagName &&
+      TagMapFor(project_, panel).entries.count(address.tagName) == 0) {
+    address.TOvTag::Reset();
+    return;
+  }
+  const std::string fieldText = kind == AddressFieldKind::TagName
+                                    ? TaggedFieldText(address.tagName, address.addressText)
+                                    : address.addressText;
+  if (!Enter(fieldText, rule, address)) {
+    address.TOvTag::Reset();
+  }
 }
 
 }  // namespace orvane

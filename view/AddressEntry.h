@@ -95,9 +95,20 @@ class AddressEntry {
   /// has been shown.
   bool Enter(const std::string& fieldText, const AddressRule& rule, TOvTag& address);
 
+  /// Quiet: the driver checks without message boxes (its WithOutMsg
+  /// twin) and the host's own refusals are not shown either.
+  void SetQuiet(bool quiet) { quiet_ = quiet; }
+
+  /// Checks a stored address again against the project's current PLC, as
+  /// a paste does: an address the driver refuses is cleared (its options
+  /// stay), and while a tag map is in use so is a tag name the panel's
+  /// table does not hold. An unset address stays unset.
+  void Recheck(TOvTag& address, const AddressRule& rule, const TOvPanel& panel);
+
  private:
   TOvProject& project_;
   UserInterface& ui_;
+  bool quiet_ = false;
 };
 
 }  // namespace orvane

@@ -123,6 +123,8 @@ std::optional<std::string> FirmwareChoice::Check(const std::string& text) const 
       return FormatText("Cannot open %s: %s", text.c_str(), std::strerror(errno));
     }
   }
+  // The field above shows the path; the kind refusals name the file.
+  const std::string name = path.filename().string();
   const bool panel = target_ == FirmwareTarget::Panel;
   switch (KindOf(path)) {
     case ImageKind::Panel:
@@ -132,7 +134,7 @@ std::optional<std::string> FirmwareChoice::Check(const std::string& text) const 
       return FormatText(
           "%s is a panel firmware file (Intel HEX).\nThe multiplexer takes a Motorola S-record "
           "firmware file; a panel's firmware is upgraded with Upgrade Firmware.",
-          text.c_str());
+          name.c_str());
     case ImageKind::Multiplexer:
       if (!panel) {
         return std::nullopt;
@@ -140,9 +142,9 @@ std::optional<std::string> FirmwareChoice::Check(const std::string& text) const 
       return FormatText(
           "%s is a multiplexer firmware file (Motorola S-records).\nA panel takes an Intel HEX "
           "firmware file; the multiplexer's firmware is upgraded with Upgrade Mux Firmware.",
-          text.c_str());
+          name.c_str());
     case ImageKind::Empty:
-      return FormatText("%s holds no firmware.", text.c_str());
+      return FormatText("%s holds no firmware.", name.c_str());
     case ImageKind::TooShort:
     case ImageKind::Neither:
       break;

@@ -9,7 +9,6 @@
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 #include "project/TOvProject.h"
-#include "project/TOvTagMap.h"
 #include "view/FieldNumbers.h"
 
 namespace orvane {
@@ -326,26 +325,6 @@ std::optional<std::string> SetPointSetup::Cut(size_t row) {
   return text;
 }
 
-void SetPointSetup::RecheckAddress(TOvTag& address, const AddressRule& rule) const {
-  if (address.addressText.empty()) {
-    return;
-  }
-  // A tag name this project's map does not hold cannot be shown or kept up
-  // to date by the tag map check.
-  if (kind_ == AddressFieldKind::TagName &&
-      TagMapFor(project_, panel_).entries.count(address.tagName) == 0) {
-    address.TOvTag::Reset();
-    return;
-  }
-  AddressEntry entry(project_, ui_);
-  const std::string fieldText = kind_ == AddressFieldKind::TagName
-                                    ? TaggedFieldText(address.tagName, address.addressText)
-                                    : address.addressText;
-  if (!entry.Enter(fieldText, rule, address)) {
-    address.TOvTag::Reset();
-  }
-}
-
 std::optional<size_t> SetPointSetup::Paste(const std::string& text,
                                            std::optional<size_t> selectedRow) {
   int after = 0;
@@ -372,11 +351,15 @@ std::optional<size_t> SetPointSetup::Paste(const std::string& text,
   entry.isPlcMessage = 1;
   entry.setPointValue = true;
   TOvReadWriteTag& item = entry.item1;
-  RecheckAddress(
-      item, AddressRule{item.accessType == kAccessReadOnly ? kAccessReadOnly : kAccessReadWrite,
-                        item.dataType, false});
+  AddressEntry addresses(project_, ui_);
+  addresses.Recheck(
+      item,
+      AddressRule{item.accessType == kAccessReadOnly ? kAccessReadOnly : kAccessReadWrite,
+                  item.dataType, false},
+      panel_);
   if (item.variableDecimalPoint) {
-    RecheckAddress(item.decimalPointRegister, AddressRule{kAccessReadWrite, kDataTypeBcd16, false});
+    addresses.Recheck(item.decimalPointRegister,
+                      AddressRule{kAccessReadWrite, kDataTypeBcd16, false}, panel_);
   }
   if (!FitsAddressLimit(entry, std::nullopt)) {
     ReportAddressLimit(ui_);

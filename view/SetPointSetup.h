@@ -196,7 +196,6 @@ class SetPointSetup {
   bool Refuse(SetPointField field);
   bool FitsAddressLimit(const TOvMessage& candidate, std::optional<size_t> replacing) const;
   size_t Insert(TOvMessage entry);
-  void RecheckAddress(TOvTag& address, const AddressRule& rule) const;
 
   TOvProject& project_;
   TOvPanel& panel_;

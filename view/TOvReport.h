@@ -88,6 +88,9 @@ struct ReportRow {
 struct ReportTable {
   std::vector<ReportColumn> columns;
   ReportFont headingFont;
+  /// Headings read upwards from the heading row's bottom; else they stand
+  /// centred in the heading row.
+  bool verticalHeadings = true;
   double left = 0;
   double right = 0;
   double top = 0;            // the heading row's top

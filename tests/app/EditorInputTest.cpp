@@ -278,8 +278,9 @@ class EditorInputTest : public QObject {
     QCOMPARE(spPanel.firstMessageNumber, 1);
     QVERIFY(!spPanel.beeperEnabled);
 
-    // A text panel is written only with a local message, and the message
-    // editor is not in the program yet: the model 3 file gets one here.
+    // A text panel is written only with a local message; this test is
+    // about the setup editors (message_editor_input_tests makes messages in
+    // the message editor), so the model 3 file gets one here.
     TOvMessage local(&three.panels[0]);
     local.number = 256;
     local.text = "READY";

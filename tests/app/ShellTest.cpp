@@ -175,8 +175,9 @@ class ShellTest : public QObject {
     QVERIFY(!shell_->Frame().Welcome()->isVisible());
     QVERIFY(Find<QRadioButton>(screen, "ctl_1016")->isChecked());
     QCOMPARE(Find<QLabel>(screen, "panelName")->text(), QStringLiteral("Ov200/Ov200V"));
-    // The editors and the panel operations are shown, not yet available.
-    QVERIFY(!Find<QPushButton>(screen, "ctl_1004")->isEnabled());
+    // The message editor can be pressed; the panel operations are shown,
+    // not yet available.
+    QVERIFY(Find<QPushButton>(screen, "ctl_1004")->isEnabled());
     QVERIFY(!Find<QPushButton>(screen, "ctl_1012")->isEnabled());
     QCOMPARE(Find<QPushButton>(screen, "ctl_1012")->text(), QStringLiteral("Wri&te to \nPanel"));
 
@@ -254,13 +255,12 @@ class ShellTest : public QObject {
     QCOMPARE(FieldText(screen, 3), std::string("Ov200P/Ov200PV\nPort3"));
     QVERIFY(Find<QPushButton>(screen, "ctl_1226")->isVisible());
     QCOMPARE(dialogs_->preselections, std::vector<int32_t>{kModelOv200});
-    // The setup editors' buttons can be pressed; the message editor's not
-    // yet. The annunciator's opens its dialog on port 3's panel, and what
-    // it stores marks the document modified.
-    for (const char* id : {"ctl_1226", "ctl_1227", "ctl_1338"}) {
+    // The editors' buttons can be pressed. The annunciator's opens its
+    // dialog on port 3's panel, and what it stores marks the document
+    // modified.
+    for (const char* id : {"ctl_1004", "ctl_1226", "ctl_1227", "ctl_1338"}) {
       QVERIFY2(Find<QPushButton>(screen, id)->isEnabled(), id);
     }
-    QVERIFY(!Find<QPushButton>(screen, "ctl_1004")->isEnabled());
     screen->Document().SetModified(false);
     WhenModal(
         [](QWidget* dialog) {

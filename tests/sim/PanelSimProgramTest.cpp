@@ -173,7 +173,7 @@ TEST(PanelSimProgram, AMultiplexerRoutesToItsPanels) {
 TEST(PanelSimProgram, TheStateSurvivesARestartAndDumps) {
   const std::filesystem::path dir = MakeTempDir("state");
   const std::filesystem::path state = dir / "panel.state";
-  const Bytes message = TextRecord(7, "Kept \x80\x81", 1);
+  const Bytes message = TextRecord(7, "Kept \x83\x84", 1);
   {
     PanelSim sim({"--model", "1", "--state", state.string()}, dir);
     ASSERT_TRUE(sim.Started()) << sim.Err();

@@ -181,18 +181,18 @@ TEST(SimulatedPanel, SystemAttributesComeBackAtTheSameOffsets) {
 TEST(SimulatedPanel, TheTagStreamComesBackAcrossTheSequenceWrap) {
   auto simulator = MakePanelSimulator({.model = 4});
   SimLink link(*simulator, kPanelRate);
-  // 1400 entries of 10 bytes: 281 blocks each way, so the sequence numbers
+  // 300 entries of 53 bytes: 319 blocks each way, so the sequence numbers
   // pass 255 and start again at 0.
-  const Bytes stream = TagStream(1400, 7);
+  const Bytes stream = TagStream(300, 50);
   ASSERT_GT(stream.size(), 256u * 50u);
   ASSERT_EQ(link.WriteBlocks(0xB7, stream), 0);
   EXPECT_EQ(simulator->Panel().Memory().tagStream, stream);
   EXPECT_EQ(link.ReadBlocks(0xB6), stream);
 
   // A stream of a whole number of blocks ends with an empty end block.
-  const Bytes even = TagStream(10, 2);  // 3 + 10 * 5 = 53 bytes
-  ASSERT_EQ(link.WriteBlocks(0xB7, Bytes(even.begin(), even.begin() + 50)), 0);
-  EXPECT_EQ(link.ReadBlocks(0xB6), Bytes(even.begin(), even.begin() + 50));
+  const Bytes even = TagStream(1, 44);  // 3 + 47 = 50 bytes
+  ASSERT_EQ(link.WriteBlocks(0xB7, even), 0);
+  EXPECT_EQ(link.ReadBlocks(0xB6), even);
 }
 
 TEST(SimulatedPanel, PlcAttributesComeBackAsTheProgramRebuildsThem) {

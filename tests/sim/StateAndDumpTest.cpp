@@ -16,8 +16,8 @@ using namespace testing;
 // A project written into a panel as the program writes one.
 void WriteProject(SimLink& link, bool behind_multiplexer) {
   // "T=" and item 1 as three digits with its decimal point after two
-  // (codes 131 132 132), item 2 as two wide digits.
-  ASSERT_EQ(link.Acknowledge(0xB5, TextRecord(3, "T=\x83\x84\x84 C \x9A\x9B", 1, 2, 0xFFFF, 0x32)),
+  // (codes 131 132 132), item 2 as two wide digits (162 163).
+  ASSERT_EQ(link.Acknowledge(0xB5, TextRecord(3, "T=\x83\x84\x84 C \xA2\xA3", 1, 2, 0xFFFF, 0x32)),
             0);
   ASSERT_EQ(link.Acknowledge(0xB5, BlankRecord(4, 43)), 0);
   ASSERT_EQ(link.Acknowledge(0xB5, TextRecord(259, "PASSWORD=\x92\x93\x94\x95\x96\x97\x98\x99")),

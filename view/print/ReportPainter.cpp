@@ -113,6 +113,13 @@ void PaintTable(PageCanvas& canvas, const ReportTable& table) {
     }
   }
   for (const ReportColumn& column : table.columns) {
+    if (!table.verticalHeadings) {
+      const ReportRun run{column.heading, table.headingFont, column.headingColour};
+      canvas.Text(
+          ReportRect{column.left, table.top, column.left + column.width, table.headingBottom},
+          ReportLine{0, {run}}, true);
+      continue;
+    }
     if (column.heading.find_first_not_of(' ') != std::string::npos) {
       // Blanks after a heading ("Dec Pt Reg ") would lift it off the line
       // the others stand on.
@@ -187,7 +194,12 @@ ReportMeasure MeasureOn(const QPaintDevice& device) {
 }
 
 bool PaintReport(const TOvReport& report, QPagedPaintDevice& device, int fromPage, int toPage) {
-  const int count = static_cast<int>(report.Pages().size());
+  return PaintPages(report.Pages(), device, fromPage, toPage);
+}
+
+bool PaintPages(const std::vector<ReportPage>& pages, QPagedPaintDevice& device, int fromPage,
+                int toPage) {
+  const int count = static_cast<int>(pages.size());
   const int first = std::max(fromPage, 1);
   const int last = toPage <= 0 ? count : std::min(toPage, count);
   QPainter painter;
@@ -201,7 +213,7 @@ bool PaintReport(const TOvReport& report, QPagedPaintDevice& device, int fromPag
     if (number > first) {
       device.newPage();
     }
-    PaintPage(canvas, report.Pages()[static_cast<size_t>(number - 1)]);
+    PaintPage(canvas, pages[static_cast<size_t>(number - 1)]);
   }
   return painter.end();
 }

@@ -1,6 +1,7 @@
-// Draws the documentation report on a paint device with pages: a printer,
-// the print preview or a PDF writer. What goes where is TOvReport's; this
-// only turns its pages into strokes, fills and text.
+// Draws the documentation report (or other pages in its page model) on a
+// paint device with pages: a printer, the print preview or a PDF writer.
+// What goes where is TOvReport's; this only turns its pages into strokes,
+// fills and text.
 #pragma once
 
 #include <QFont>
@@ -29,5 +30,9 @@ ReportMeasure MeasureOn(const QPaintDevice& device);
 /// its own. false when the device cannot be painted on.
 bool PaintReport(const TOvReport& report, QPagedPaintDevice& device, int fromPage = 0,
                  int toPage = 0);
+/// The same for any pages laid out in the report's page model (the address
+/// database's print).
+bool PaintPages(const std::vector<ReportPage>& pages, QPagedPaintDevice& device, int fromPage = 0,
+                int toPage = 0);
 
 }  // namespace orvane

@@ -27,6 +27,7 @@
 #include "view/qt/AddressFields.h"
 #include "view/qt/EditorDialogParts.h"
 #include "view/qt/HelpFiles.h"
+#include "view/qt/ListColumnWidths.h"
 
 namespace orvane {
 
@@ -152,23 +153,8 @@ QWidget* CSPConfigDlg::BuildList() {
   list_ = new QTableView;
   list_->setObjectName(QStringLiteral("entryList"));
   list_->setModel(model_.get());
-  list_->setShowGrid(true);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list_->verticalHeader()->hide();
-  list_->horizontalHeader()->setStretchLastSection(false);
-  // The widths the user left last time; a column without one is as wide
-  // as its title, and never narrower than the usual 100.
-  const Settings& settings = AppSettings();
-  for (int column = 0; column < sp::kColumnCount; ++column) {
-    const bool stored =
-        settings.UserValue(sp::kColumnSection, "Width " + std::to_string(column)).has_value();
-    const int fitting = std::max(settings::kDefaultColumnWidth,
-                                 list_->horizontalHeader()->sectionSizeHint(column) + 8);
-    list_->setColumnWidth(column,
-                          stored ? settings.ColumnWidth(sp::kColumnSection, column) : fitting);
-  }
+  SetUpReportList(*list_);
+  RestoreColumnWidths(*list_, AppSettings(), sp::kColumnSection);
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     if (std::unique_ptr<QMenu> menu = ListMenu()) {
@@ -543,10 +529,7 @@ void CSPConfigDlg::accept() {
     Focus(setup_.FailedField());
     return;
   }
-  Settings& settings = AppSettings();
-  for (int column = 0; column < sp::kColumnCount; ++column) {
-    settings.SetColumnWidth(sp::kColumnSection, column, list_->columnWidth(column));
-  }
+  StoreColumnWidths(*list_, AppSettings(), sp::kColumnSection);
   QDialog::accept();
 }
 

@@ -76,6 +76,18 @@ CUpgdeFirmDlg::CUpgdeFirmDlg(Settings& settings, FirmwareTarget target, QWidget*
   layout->addStretch(1);
   layout->addWidget(buttons);
   path_->setFocus();
+  resize(600, 0);
+  FitHeight();
+}
+
+void CUpgdeFirmDlg::FitHeight() {
+  // The wrapped texts need their height at the dialog's width; the dialog
+  // grows as a refusal shows under the path.
+  layout()->activate();
+  const int height = layout()->totalHeightForWidth(width());
+  if (height > this->height()) {
+    resize(width(), height);
+  }
 }
 
 std::string CUpgdeFirmDlg::Path() const {
@@ -107,6 +119,7 @@ void CUpgdeFirmDlg::accept() {
   if (refusal) {
     error_->setText(QString::fromStdString(*refusal));
     error_->show();
+    FitHeight();
     path_->setFocus();
     path_->selectAll();
     return;

@@ -41,6 +41,8 @@ class CUpgdeFirmDlg final : public QDialog {
   void accept() override;
 
  private:
+  void FitHeight();
+
   FirmwareChoice choice_;
   QLineEdit* path_ = nullptr;
   QLabel* error_ = nullptr;

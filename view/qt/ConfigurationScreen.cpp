@@ -209,6 +209,8 @@ QWidget* ConfigurationScreen::BuildEditStep() {
           [this] { Run([this] { return OpenEditor(EditorButton::KeysLeds); }); });
   connect(systemAddresses_, &QPushButton::clicked, this,
           [this] { Run([this] { return OpenEditor(EditorButton::SystemAddresses); }); });
+  connect(addressDatabase_, &QPushButton::clicked, this,
+          [this] { Run([this] { return OpenEditor(EditorButton::AddressDatabase); }); });
   auto* layout = new QVBoxLayout(box);
   for (QPushButton* button :
        {messages_, annunciator_, keysLeds_, systemAddresses_, addressDatabase_}) {

@@ -2,11 +2,14 @@
 
 #include <memory>
 
+#include "base/Settings.h"
 #include "project/TOvProject.h"
 #include "view/qt/CAnnunciatorDlg.h"
 #include "view/qt/CLedDlg.h"
+#include "view/qt/CMessageDlg.h"
 #include "view/qt/CMsgGeneralDlg.h"
 #include "view/qt/CSPConfigDlg.h"
+#include "view/qt/CViewAddressDlg.h"
 
 namespace orvane {
 namespace {
@@ -14,6 +17,10 @@ namespace {
 std::unique_ptr<QDialog> MakeDialog(Editor editor, TOvProject& project, TOvPanel& panel,
                                     UserInterface& ui, QWidget* parent) {
   switch (editor) {
+    case Editor::PlcMessageDlg:
+      return std::make_unique<CPLCMessageDlg>(project, panel, ui, parent);
+    case Editor::TndMessageDlg:
+      return std::make_unique<CTNDMessageDlg>(project, panel, ui, parent);
     case Editor::MsgGeneralDlg:
       return std::make_unique<CMsgGeneralDlg>(project, panel, ui, parent);
     case Editor::TndGeneralDlg:
@@ -30,6 +37,8 @@ std::unique_ptr<QDialog> MakeDialog(Editor editor, TOvProject& project, TOvPanel
       return std::make_unique<CSPConfigDlg>(project, panel, ui, parent);
     case Editor::TndSpConfigDlg:
       return std::make_unique<CTNDSPConfigDlg>(project, panel, ui, parent);
+    case Editor::ViewAddressDlg:
+      return std::make_unique<CViewAddressDlg>(project, AppSettings(), parent);
     default:
       return nullptr;
   }
@@ -39,6 +48,8 @@ std::unique_ptr<QDialog> MakeDialog(Editor editor, TOvProject& project, TOvPanel
 
 bool HasEditorDialog(Editor editor) {
   switch (editor) {
+    case Editor::PlcMessageDlg:
+    case Editor::TndMessageDlg:
     case Editor::MsgGeneralDlg:
     case Editor::TndGeneralDlg:
     case Editor::PlcLedDlg:
@@ -47,6 +58,7 @@ bool HasEditorDialog(Editor editor) {
     case Editor::TndAnnunciatorDlg:
     case Editor::SpConfigDlg:
     case Editor::TndSpConfigDlg:
+    case Editor::ViewAddressDlg:
       return true;
     default:
       return false;

@@ -29,10 +29,9 @@ QStringList SampleLines(int32_t model) {
   }
 }
 
-// The multiplexer: a unit with the PLC and PC ports and the five panel
-// ports it serves.
-void PaintMultiplexer(QPainter& painter, const QRectF& area) {
-  const qreal aspect = 2.4;
+// A housing of the given width-to-height proportion, as large as fits in
+// area, centred, drawn with its rounded corners.
+QRectF DrawHousing(QPainter& painter, const QRectF& area, qreal aspect, qreal corner) {
   QRectF housing = area;
   if (housing.width() > housing.height() * aspect) {
     housing.setWidth(housing.height() * aspect);
@@ -42,7 +41,14 @@ void PaintMultiplexer(QPainter& painter, const QRectF& area) {
   housing.moveCenter(area.center());
   painter.setPen(QPen(kBezel, 2));
   painter.setBrush(kHousing);
-  painter.drawRoundedRect(housing, 10, 10);
+  painter.drawRoundedRect(housing, corner, corner);
+  return housing;
+}
+
+// The multiplexer: a unit with the PLC and PC ports and the five panel
+// ports it serves.
+void PaintMultiplexer(QPainter& painter, const QRectF& area) {
+  const QRectF housing = DrawHousing(painter, area, 2.4, 10);
 
   const qreal margin = housing.width() * 0.05;
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -120,17 +126,7 @@ void PanelPicture::paintEvent(QPaintEvent*) {
     return;
   }
   // The housing keeps the panel's proportions, centred.
-  const qreal aspect = 2.0;
-  QRectF housing = area;
-  if (housing.width() > housing.height() * aspect) {
-    housing.setWidth(housing.height() * aspect);
-  } else {
-    housing.setHeight(housing.width() / aspect);
-  }
-  housing.moveCenter(area.center());
-  painter.setPen(QPen(kBezel, 2));
-  painter.setBrush(kHousing);
-  painter.drawRoundedRect(housing, 12, 12);
+  const QRectF housing = DrawHousing(painter, area, 2.0, 12);
 
   const qreal margin = housing.width() * 0.06;
   const bool setPoint = model_ == kModelOvSP;

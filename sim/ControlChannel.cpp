@@ -1,0 +1,91 @@
+#include "sim/ControlChannel.h"
+
+#include "sim/PanelAddressBook.h"
+#include "sim/PanelViewOutput.h"
+#include "sim/RenderCommand.h"
+
+namespace orvane::sim {
+
+ControlChannel::ControlChannel(const SimulatedPanel& panel,
+                               std::function<void(const std::string&)> write)
+    : device_(panel), write_(std::move(write)), panel_(panel.Model()) {
+  Reload();
+  lastState_ = StateJson();
+}
+
+ControlChannel::~ControlChannel() = default;
+
+void ControlChannel::Reload() {
+  loaded_ = device_.Memory();
+  panel_.Load(loaded_, device_.BehindMultiplexer());
+  book_ = std::make_unique<PanelAddressBook>(loaded_);
+}
+
+std::string ControlChannel::StateJson() const {
+  const AddressNamer name = [this](const TagEntry& entry) { return book_->AddressText(entry); };
+  return ViewJson(panel_, panel_.View(), name);
+}
+
+void ControlChannel::Reply(const std::string& command, const std::string& error) {
+  std::string line = "{\"reply\":" + JsonText(command);
+  if (error.empty()) {
+    lastState_ = StateJson();
+    line += ",\"ok\":true,\"state\":" + lastState_;
+  } else {
+    line += ",\"ok\":false,\"error\":" + JsonText(error);
+  }
+  write_(line + "}\n");
+}
+
+bool ControlChannel::Handle(const std::string& line) {
+  const size_t space = line.find(' ');
+  const std::string command = line.substr(0, space);
+  const std::string argument = space == std::string::npos ? "" : line.substr(space + 1);
+  if (command.empty()) {
+    return true;
+  }
+  if (command == "quit") {
+    write_("{\"reply\":\"quit\",\"ok\":true}\n");
+    return false;
+  }
+  if (command == "state") {
+    Reply(command, {});
+  } else if (command == "set") {
+    Reply(command, ApplyRegister(panel_, *book_, argument));
+  } else if (command == "press" || command == "release" || command == "click") {
+    const std::string suffix = command == "press" ? ":down" : command == "release" ? ":up" : "";
+    Reply(command, argument.find(':') != std::string::npos ? argument + ": not a key"
+                                                           : ApplyKey(panel_, argument + suffix));
+  } else {
+    Reply(command, command + ": not a command (set, press, release, click, state, quit)");
+  }
+  return true;
+}
+
+bool ControlChannel::Take(const std::string& bytes) {
+  pending_ += bytes;
+  for (size_t end = pending_.find('\n'); end != std::string::npos; end = pending_.find('\n')) {
+    std::string line = pending_.substr(0, end);
+    pending_.erase(0, end + 1);
+    if (!line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+    if (!Handle(line)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void ControlChannel::Refresh() {
+  if (!(device_.Memory() == loaded_)) {
+    Reload();
+  }
+  const std::string state = StateJson();
+  if (state != lastState_) {
+    lastState_ = state;
+    write_("{\"event\":\"state\",\"state\":" + state + "}\n");
+  }
+}
+
+}  // namespace orvane::sim
