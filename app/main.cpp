@@ -6,6 +6,7 @@
 #include "app/OrvaneApp.h"
 #include "app/ShellArguments.h"
 #include "app/ShellVersion.h"
+#include "app/StartupTimingLog.h"
 #include "base/ProgramVersion.h"
 #include "base/Settings.h"
 #include "base/StringTable.h"
@@ -56,6 +57,9 @@ int main(int argc, char** argv) {
     options.openFile = *parsed.openFile;
   }
   orvane::OrvaneApp shell(ui, dialogs, orvane::AppSettings(), options);
+  // ORVANE_STARTUP_LOG: the start-up's stages with their times, for the
+  // benchmarks; nothing without it.
+  orvane::StartupTimingLog timing(shell);
   if (!shell.Start()) {
     return 1;
   }

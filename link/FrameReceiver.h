@@ -37,6 +37,10 @@ class FrameReceiver {
   /// with the link's limit, 256 at most).
   Status Feed(uint8_t byte);
 
+  /// Body bytes still to come once the length byte has arrived; 0 before it
+  /// and after the frame.
+  size_t BytesToCome() const { return state_ == State::Body ? remaining_ : 0; }
+
   /// The link error code after Failed: 1, 2 or 25.
   int Error() const { return error_; }
 

@@ -13,9 +13,11 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <limits>
 #include <mutex>
+#include <thread>
 
 #include "link/PortNames.h"
 
@@ -49,6 +51,15 @@ void DropNotifierWarning(QtMsgType type, const QMessageLogContext& context,
 void InstallWarningFilter() {
   static std::once_flag once;
   std::call_once(once, [] { previousHandler.store(qInstallMessageHandler(DropNotifierWarning)); });
+}
+
+// The time count bytes take on the line: 10 bits each (start bit, 8 data
+// bits, stop bit), in microseconds.
+uint64_t LineTime_us(size_t count, qint32 baud_rate) {
+  if (baud_rate <= 0) {
+    return 0;
+  }
+  return uint64_t{count} * 10u * 1'000'000u / static_cast<uint64_t>(baud_rate);
 }
 
 int ClampToInt(uint64_t value_ms) {
@@ -178,6 +189,7 @@ bool QtSerialPort::Open(const std::string& name) {
   }
   port_ = std::move(port);
   timeouts_ = PortTimeouts{};
+  expectedBytes_ = 0;
   return true;
 }
 
@@ -232,11 +244,32 @@ int QtSerialPort::ReadByte() {
   if (port_->bytesAvailable() == 0) {
     const uint64_t timeout_ms =
         uint64_t{timeouts_.read_total_multiplier_ms} + uint64_t{timeouts_.read_total_constant_ms};
-    port_->waitForReadyRead(ClampToInt(timeout_ms));
+    QElapsedTimer waited;
+    waited.start();
+    // The rest of a frame comes at the line's rate: rather than wake up for
+    // each byte, take what has come and then sleep while all but the last
+    // of the others arrive, within the read time-out.
+    if (expectedBytes_ > 1 && !port_->waitForReadyRead(0)) {
+      // The link runs at 8N1, so the line time is exact; with more bits a
+      // byte the sleep would only end early.
+      const uint64_t rest_us = LineTime_us(expectedBytes_ - 1, port_->baudRate());
+      const uint64_t sleep_us = std::min<uint64_t>(rest_us, timeout_ms * 1000);
+      if (sleep_us > 0) {
+        std::this_thread::sleep_for(std::chrono::microseconds(sleep_us));
+      }
+    }
+    if (port_->bytesAvailable() == 0) {
+      const int64_t left_ms = static_cast<int64_t>(timeout_ms) - waited.elapsed();
+      port_->waitForReadyRead(ClampToInt(static_cast<uint64_t>(std::max<int64_t>(left_ms, 0))));
+    }
   }
   char byte = 0;
   if (port_->read(&byte, 1) != 1) {
+    expectedBytes_ = 0;
     return -1;
+  }
+  if (expectedBytes_ > 0) {
+    --expectedBytes_;
   }
   return static_cast<unsigned char>(byte);
 }

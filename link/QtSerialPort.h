@@ -27,6 +27,7 @@ class QtSerialPort final : public SerialPort {
   bool GetLineSettings(LineSettings& settings) override;
   bool SetLineSettings(const LineSettings& settings) override;
   int ReadByte() override;
+  void ExpectBytes(size_t count) override { expectedBytes_ = count; }
   bool Write(std::span<const uint8_t> bytes) override;
   void Close() override;
 
@@ -34,6 +35,8 @@ class QtSerialPort final : public SerialPort {
   std::unique_ptr<QSerialPort> port_;
   PortTimeouts timeouts_;
   int openError_ = 0;
+  // Bytes of the frame under way still to come (ExpectBytes).
+  size_t expectedBytes_ = 0;
 };
 
 }  // namespace orvane

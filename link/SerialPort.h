@@ -65,6 +65,10 @@ class SerialPort {
   /// One byte 0..255, or -1 when no byte arrived within the read time-outs or
   /// the read failed.
   virtual int ReadByte() = 0;
+  /// The next count bytes belong together (the rest of a frame whose length
+  /// has arrived): a port may wait for them together rather than wake up
+  /// for every byte. Each ReadByte still waits at most the read time-outs.
+  virtual void ExpectBytes(size_t count) { (void)count; }
   /// Writes all bytes within the write time-outs; false when that failed.
   virtual bool Write(std::span<const uint8_t> bytes) = 0;
   virtual void Close() = 0;

@@ -96,6 +96,7 @@ int TOvXComm::ReadByte() {
 std::span<const uint8_t> TOvXComm::ReceiveFrame() {
   TraceHeader("Panel said:\n");
   receiver_.Reset();
+  bool lengthKnown = false;
   for (;;) {
     const int byte = ReadByte();
     if (byte < 0) {
@@ -104,6 +105,14 @@ std::span<const uint8_t> TOvXComm::ReceiveFrame() {
     }
     switch (receiver_.Feed(static_cast<uint8_t>(byte))) {
       case FrameReceiver::Status::NeedMore:
+        // With the length known the rest of the frame is on its way: the
+        // port may take it in one go.
+        if (!lengthKnown && receiver_.BytesToCome() > 0) {
+          lengthKnown = true;
+          if (port_ != nullptr) {
+            port_->ExpectBytes(receiver_.BytesToCome());
+          }
+        }
         break;
       case FrameReceiver::Status::Complete:
         return receiver_.Frame();

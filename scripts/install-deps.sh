@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev
   xvfb xauth imagemagick
+  # scripts/bench.sh: Google Benchmark and the key it presses on the splash
+  libbenchmark-dev xdotool
   srecord binutils
   python3 locales
   # the documentation report: its tests read PDFs (pdftotext); Liberation

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -11,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <thread>
+
+#include "sim/LinePacing.h"
 
 namespace orvane::sim {
 namespace {
@@ -28,11 +31,26 @@ constexpr SpeedEntry kSpeeds[] = {
     {B57600, 57600}, {B115200, 115200}, {B230400, 230400},
 };
 
-/// Bits on the line per byte: start bit, 8 data bits, stop bit.
-constexpr int kBitsPerByte = 10;
-
 std::string ErrnoText(const std::string& what) {
   return what + ": " + std::strerror(errno);
+}
+
+// Waits until deadline, to the nanosecond rather than the millisecond of
+// poll(): a paced line would otherwise lose half a millisecond on average
+// at every reply. false when stop_fd became readable first.
+bool WaitUntil(Clock::time_point deadline, int stop_fd) {
+  for (auto left = deadline - Clock::now(); left > Clock::duration::zero();
+       left = deadline - Clock::now()) {
+    const auto nanos = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+    const timespec timeout{static_cast<time_t>(nanos / 1'000'000'000),
+                           static_cast<long>(nanos % 1'000'000'000)};
+    pollfd stop{stop_fd, POLLIN, 0};
+    if (::ppoll(&stop, 1, &timeout, nullptr) > 0 &&
+        (stop.revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -154,30 +172,21 @@ LineSettings PseudoTerminalServer::SenderSettings() const {
   return settings;
 }
 
-std::chrono::microseconds PseudoTerminalServer::ByteTime() const {
-  const int baudRate = line_.BaudRate() > 0 ? line_.BaudRate() : 9600;
-  return std::chrono::microseconds(kBitsPerByte * 1'000'000LL / baudRate);
-}
-
 bool PseudoTerminalServer::Send(const Transmission& reply, Clock::time_point arrived, int stop_fd) {
   // A delayed reply may be long in coming; a stop does not wait for it.
   const Clock::time_point due = arrived + std::chrono::milliseconds(reply.delay_ms);
-  for (auto left = due - Clock::now(); left > Clock::duration::zero(); left = due - Clock::now()) {
-    pollfd stop{stop_fd, POLLIN, 0};
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(left);
-    if (::poll(&stop, 1, static_cast<int>(wait.count())) > 0 &&
-        (stop.revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
-      return false;
-    }
+  if (!WaitUntil(due, stop_fd)) {
+    return false;
   }
+  const int baudRate = line_.BaudRate();
   size_t sent = 0;
-  Clock::time_point next = Clock::now();
   while (sent < reply.bytes.size()) {
-    // Paced, a byte is there once its 10 bit times have passed.
+    // Paced, a byte is there once its 10 bit times have passed, counted
+    // from when the reply was due, so that one late wake-up does not delay
+    // every byte after it.
     const size_t chunk = options_.paceLineRate ? 1 : reply.bytes.size() - sent;
-    if (options_.paceLineRate) {
-      next += ByteTime();
-      std::this_thread::sleep_until(next);
+    if (options_.paceLineRate && !WaitUntil(ReplyByteArrives(due, sent, baudRate), stop_fd)) {
+      return false;
     }
     const ssize_t written = ::write(master_, reply.bytes.data() + sent, chunk);
     if (written > 0) {
@@ -198,8 +207,11 @@ void PseudoTerminalServer::Serve(int stop_fd, const std::function<void()>& idle,
                                  const ServeHooks& hooks) {
   std::array<uint8_t, 256> buffer{};
   bool traffic = false;
-  // Paced input: when the last byte received would have finished arriving.
-  Clock::time_point lineFreeAt = Clock::now();
+  IncomingLine incoming;
+  if (options_.paceLineRate) {
+    // The kernel may otherwise wake a paced wait up to 50 us late.
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+  }
   for (;;) {
     pollfd fds[3] = {{master_, POLLIN, 0}, {stop_fd, POLLIN, 0}, {hooks.inputFd, POLLIN, 0}};
     const int ready = ::poll(fds, hooks.inputFd >= 0 ? 3 : 2, traffic ? idle_ms : -1);
@@ -241,8 +253,7 @@ void PseudoTerminalServer::Serve(int stop_fd, const std::function<void()>& idle,
     const LineSettings sender = SenderSettings();
     Clock::time_point arrived = Clock::now();
     if (options_.paceLineRate) {
-      lineFreeAt = std::max(lineFreeAt, arrived) + ByteTime() * count;
-      arrived = lineFreeAt;
+      arrived = incoming.Arrived(arrived, static_cast<size_t>(count), line_.BaudRate());
     }
     const std::vector<Transmission> replies =
         line_.Receive(std::span<const uint8_t>(buffer.data(), static_cast<size_t>(count)), sender);

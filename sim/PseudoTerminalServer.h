@@ -62,7 +62,6 @@ class PseudoTerminalServer {
   /// Sends one reply once its delay has passed after arrived; false when a
   /// stop came first.
   bool Send(const Transmission& reply, std::chrono::steady_clock::time_point arrived, int stop_fd);
-  std::chrono::microseconds ByteTime() const;
 
   DeviceLine& line_;
   PseudoTerminalOptions options_;

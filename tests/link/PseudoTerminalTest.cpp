@@ -213,6 +213,21 @@ TEST_F(PseudoTerminalTest, ASilentPeerEndsInATimeOut) {
   EXPECT_EQ(peer_.Join(), (std::vector<Bytes>{kStatusRequest, kStatusRequest}));
 }
 
+TEST_F(PseudoTerminalTest, AFrameCutShortEndsInATimeOut) {
+  // The port waits for the rest of a frame in one go once its length is
+  // in; a frame that stops there still ends in the read time-out.
+  TOvXComm link(peer_.SlavePath());
+  ASSERT_TRUE(link.IsOk()) << link.ErrorText();
+  ASSERT_TRUE(link.SetReadTimeout(20));
+  peer_.Serve({{0xAA, 0x11, 0x10}, {0xAA, 0x11}});
+  TOvStatusIdCmd command;
+  const auto reply = link.Transact(command);
+  const auto* error = dynamic_cast<const TOvErrorResp*>(reply.get());
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(error->ErrorCode(), 2);
+  EXPECT_EQ(peer_.Join(), (std::vector<Bytes>{kStatusRequest, kStatusRequest}));
+}
+
 TEST_F(PseudoTerminalTest, AComNameOpensTheDeviceItStandsFor) {
   SetComPortDevice(1, peer_.SlavePath());
   TOvXComm link("COM1");

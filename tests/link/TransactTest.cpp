@@ -157,6 +157,35 @@ TEST(Link, RetriesOnceAfterALinkError) {
   }
 }
 
+TEST(Link, TellsThePortHowMuchOfEachFrameIsStillToCome) {
+  // Once the length byte is in, the port hears how many bytes follow: L - 1
+  // (the status reply's L is 17), once a frame, and never for a frame that
+  // failed at its length.
+  const Bytes reply = StatusReply();
+  Bytes strayFirst = {0x55, 0x55};
+  strayFirst.insert(strayFirst.end(), reply.begin(), reply.end());
+  const struct {
+    const char* name;
+    Bytes first;  // what the line delivers after the first frame
+    std::vector<size_t> expected;
+  } cases[] = {
+      {"the reply", reply, {16}},
+      {"stray bytes, then the reply", strayFirst, {16}},
+      {"an invalid length, then the reply on the retry", Bytes{0xAA, 0x46}, {16}},
+      {"a bad CRC, then the reply on the retry", WithBadCrc(StatusReply()), {16, 16}},
+  };
+  for (const auto& c : cases) {
+    FakeSerialPort fake;
+    TOvXComm link(fake.Connect(), "COM1");
+    int writes = 0;
+    fake.SetResponder(
+        [&](std::span<const uint8_t>) { return ++writes == 1 ? c.first : StatusReply(); });
+    TOvStatusIdCmd command;
+    EXPECT_NE(As<TOvStatusIdResp>(link.Transact(command)), nullptr) << c.name;
+    EXPECT_EQ(fake.ExpectedByteCounts(), c.expected) << c.name;
+  }
+}
+
 TEST(Link, TwoLinkErrorsReturnTheSecond) {
   FakeSerialPort fake;
   TOvXComm link(fake.Connect(), "COM1");

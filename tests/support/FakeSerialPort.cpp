@@ -64,6 +64,8 @@ class FakeSerialPort::Port : public SerialPort {
     return byte;
   }
 
+  void ExpectBytes(size_t count) override { fake_.expectedByteCounts_.push_back(count); }
+
   bool Write(std::span<const uint8_t> bytes) override {
     fake_.writes_.emplace_back(bytes.begin(), bytes.end());
     if (!fake_.open_ || fake_.failWrites_) {

@@ -56,6 +56,8 @@ class FakeSerialPort {
   /// Reads that found no byte.
   int TimedOutReads() const { return timedOutReads_; }
   size_t PendingBytes() const { return input_.size(); }
+  /// Every ExpectBytes call, in order.
+  const std::vector<size_t>& ExpectedByteCounts() const { return expectedByteCounts_; }
 
   /// A port object driven by this fake, to hand to a link.
   std::unique_ptr<SerialPort> Connect();
@@ -68,6 +70,7 @@ class FakeSerialPort {
   std::deque<uint8_t> input_;
   Responder responder_;
   std::vector<std::vector<uint8_t>> writes_;
+  std::vector<size_t> expectedByteCounts_;
   PortTimeouts timeouts_;
   LineSettings settings_;
   std::string openedName_;
