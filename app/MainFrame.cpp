@@ -642,6 +642,8 @@ void MainFrame::FollowVirtualPanel() {
     virtualPanel_ = panelview::AttachVirtualPanel(context_.simulated->Process(), this);
     virtualPanel_->setWindowFlag(Qt::Window);
     virtualPanel_->setObjectName(QStringLiteral("virtualPanel"));
+    // Beside the frame, so neither hides the other.
+    virtualPanel_->move(frameGeometry().right() + 12, frameGeometry().top());
   } else {
     virtualPanel_->Attach(context_.simulated->Process());
   }
