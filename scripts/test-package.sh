@@ -107,7 +107,7 @@ as_user xvfb-run -a -s "-screen 0 1280x900x24" bash -c "
 cp "$work/installed.png" "$check/installed.png"
 
 step "man pages and completion"
-for program in orvane orvane-cli orvane-panelsim; do
+for program in orvane orvane-cli orvane-panelsim orvane-virtual-panel; do
   zcat "/usr/share/man/man1/$program.1.gz" | grep -q '^\.SH' || fail "$program.1 is empty"
 done
 zcat /usr/share/man/man1/orvane-cli.1.gz | grep -q 'panel' || fail "orvane-cli.1 does not match --help"

@@ -7,10 +7,38 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <cstdio>
+#include <cstring>
 
 #include "view/qt/virtualpanel/VirtualPanelWindow.h"
 
+namespace {
+
+const char* const kUsage =
+    "Usage: orvane-virtual-panel [orvane-panelsim options]\n"
+    "\n"
+    "Starts orvane-panelsim (from this program's folder) with the options given\n"
+    "and --control, and shows the virtual panel window: the panel's display, its\n"
+    "keys and LEDs, and the PLC registers the project in the panel uses, which\n"
+    "can be edited. It follows the panel live while a program writes, reads and\n"
+    "verifies it on the simulator's port, and ends with the simulator.\n"
+    "\n"
+    "Example: orvane-virtual-panel --model 4 --link /tmp/panel --state panel.state\n"
+    "\n"
+    "orvane-panelsim --help lists the options. The window drives a single panel;\n"
+    "a multiplexer has no virtual panel.\n"
+    "\n"
+    "Exit status: 0 done; 3 orvane-panelsim could not be started.\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+  }
   QApplication app(argc, argv);
   QStringList args = app.arguments().mid(1);
   args << "--control";
