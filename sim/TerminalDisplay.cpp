@@ -2,14 +2,17 @@
 
 #include <unistd.h>
 
+#include <iterator>
+
 #include "sim/PanelDrawing.h"
 
 namespace orvane::sim {
 namespace {
 
-const char* const kHelp =
-    "Keys: 1-5 F1-F5 (model 3: ! @ # $ %), arrows, Enter, Esc, "
-    "0-9 and Backspace the keypad; : set a register; q quit";
+const char* const kHelp[] = {
+    "Keys: 1-5 or ! @ # $ % F1-F5 (model 3: ! @ # $ % only), arrows, Enter, Esc,",
+    "0-9 and Backspace the keypad of model 3; : sets a register; q quits",
+};
 
 // Byte offset of character column in a UTF-8 line.
 size_t ByteOfColumn(const std::string& line, int column) {
@@ -40,7 +43,7 @@ TerminalDisplay::TerminalDisplay(const SimulatedPanel& device,
 
 std::vector<std::string> TerminalDisplay::Screen() const {
   std::vector<std::string> screen = DrawPanel(panel_.Panel().View()).lines;
-  screen.emplace_back(kHelp);
+  screen.insert(screen.end(), std::begin(kHelp), std::end(kHelp));
   screen.push_back(prompting_ ? "Register (ADDRESS=VALUE or #N=VALUE): " + input_ : message_);
   return screen;
 }
@@ -65,12 +68,13 @@ void TerminalDisplay::Redraw() {
     return;
   }
   drawn_ = text;
-  // Back to the first line drawn last time, then over it.
-  std::string out = "\r";
+  // Back to the first line drawn last time, then over it; lines wider than
+  // the terminal are cut rather than wrapped, so the count stays true.
+  std::string out = "\x1b[?7l\r";
   if (drawnLines_ > 0) {
     out += "\x1b[" + std::to_string(drawnLines_) + "A";
   }
-  write_(out + text + "\x1b[J");
+  write_(out + text + "\x1b[J\x1b[?7h");
   drawnLines_ = screen.size();
 }
 
