@@ -14,7 +14,7 @@ std::string LampRow(const std::string& prefix, const std::vector<LampState>& lam
   for (size_t i = 0; i < lamps.size(); ++i) {
     std::string cell = prefix + std::to_string(i + 1) + " " + LampStateName(lamps[i]);
     if (i + 1 < lamps.size()) {
-      cell.resize(std::max<size_t>(cell.size() + 2, prefix.size() + 10), ' ');
+      cell.resize(std::max<size_t>(cell.size() + 2, 10), ' ');
     }
     row += cell;
   }

@@ -18,7 +18,7 @@ TEST(PanelDrawing, FramesTheDisplayAndListsLedsAndLamps) {
   };
   PanelView text;
   text.model = 4;
-  text.lines = {"TANK LEVEL    57.3 %", "PUMP 1        RUN   ", "PUMP 2  \xB0 STOPPED  ",
+  text.lines = {"TANK LEVEL    57.3 %", "PUMP 1        RUN   ", "PUMP 2  \xB0 STOPPED   ",
                 "                    "};
   text.cursor = DisplayCursor{2, 9};
   text.leds = {L::On, L::Off, L::Flash, L::FastFlash, L::Off};
@@ -35,7 +35,7 @@ TEST(PanelDrawing, FramesTheDisplayAndListsLedsAndLamps) {
       {"four lines with LEDs",
        text,
        {"+--------------------+", "|TANK LEVEL    57.3 %|", "|PUMP 1        RUN   |",
-        "|PUMP 2  \xC2\xB0 STOPPED  |", "|                    |", "+--------------------+",
+        "|PUMP 2  \xC2\xB0 STOPPED   |", "|                    |", "+--------------------+",
         "F1 on     F2 off    F3 flash  F4 fast flash  F5 off"},
        DisplayCursor{3, 10}},
       // short lines are padded to the widest
@@ -78,8 +78,8 @@ TEST(TerminalKeys, TypedBytesPressTheModelsKeys) {
       {1, {"\x1bOP\x1bOS\x1b[15~\x1b[11~\x1b[[E"}, "F1 F4 F5 F1 F5"},
       // F6 and beyond, and keys model 1 does not have, press nothing
       {1, {"\x1b[17~0678\x7f\x1b[3~x"}, ""},
-      // a sequence split between reads
-      {1, {"\x1b[", "1", "5~", "\x1b", "[B"}, "F5 DOWN"},
+      // a sequence split between reads waits; an Esc ending a read is the key
+      {1, {"\x1b[", "1", "5~", "\x1b", "2"}, "F5 ESC F2"},
       // an Esc followed by a plain key is the Esc key
       {1, {"\x1bx2"}, "ESC F2"},
       // model 3's digits are its keypad; Backspace and Delete its CLEAR
