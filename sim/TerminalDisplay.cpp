@@ -10,7 +10,7 @@ namespace orvane::sim {
 namespace {
 
 const char* const kHelp[] = {
-    "Keys: 1-5 or ! @ # $ % F1-F5 (model 3: ! @ # $ % only), arrows, Enter, Esc,",
+    "Keys: 1-5, ! @ # $ % or F1-F5 press F1-F5 (model 3: not 1-5), arrows, Enter, Esc,",
     "0-9 and Backspace the keypad of model 3; : sets a register; q quits",
 };
 
