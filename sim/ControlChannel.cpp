@@ -1,30 +1,16 @@
 #include "sim/ControlChannel.h"
 
-#include "sim/PanelAddressBook.h"
 #include "sim/PanelViewOutput.h"
-#include "sim/RenderCommand.h"
 
 namespace orvane::sim {
 
 ControlChannel::ControlChannel(const SimulatedPanel& panel,
                                std::function<void(const std::string&)> write)
-    : device_(panel), write_(std::move(write)), panel_(panel.Model()) {
-  Reload();
+    : write_(std::move(write)), panel_(panel) {
   lastState_ = StateJson();
 }
 
 ControlChannel::~ControlChannel() = default;
-
-void ControlChannel::Reload() {
-  loaded_ = device_.Memory();
-  panel_.Load(loaded_, device_.BehindMultiplexer());
-  book_ = std::make_unique<PanelAddressBook>(loaded_);
-}
-
-std::string ControlChannel::StateJson() const {
-  const AddressNamer name = [this](const TagEntry& entry) { return book_->AddressText(entry); };
-  return ViewJson(panel_, panel_.View(), name);
-}
 
 void ControlChannel::Reply(const std::string& command, const std::string& error) {
   std::string line = "{\"reply\":" + JsonText(command);
@@ -51,11 +37,11 @@ bool ControlChannel::Handle(const std::string& line) {
   if (command == "state") {
     Reply(command, {});
   } else if (command == "set") {
-    Reply(command, ApplyRegister(panel_, *book_, argument));
+    Reply(command, panel_.SetRegister(argument));
   } else if (command == "press" || command == "release" || command == "click") {
     const std::string suffix = command == "press" ? ":down" : command == "release" ? ":up" : "";
     Reply(command, argument.find(':') != std::string::npos ? argument + ": not a key"
-                                                           : ApplyKey(panel_, argument + suffix));
+                                                           : panel_.Key(argument + suffix));
   } else {
     Reply(command, command + ": not a command (set, press, release, click, state, quit)");
   }
@@ -78,9 +64,7 @@ bool ControlChannel::Take(const std::string& bytes) {
 }
 
 void ControlChannel::Refresh() {
-  if (!(device_.Memory() == loaded_)) {
-    Reload();
-  }
+  panel_.Follow();
   const std::string state = StateJson();
   if (state != lastState_) {
     lastState_ = state;

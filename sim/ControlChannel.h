@@ -15,16 +15,11 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <string>
 
-#include "sim/DeviceMemory.h"
-#include "sim/SimulatedPanel.h"
-#include "sim/VirtualPanel.h"
+#include "sim/LivePanel.h"
 
 namespace orvane::sim {
-
-class PanelAddressBook;
 
 class ControlChannel {
  public:
@@ -40,18 +35,14 @@ class ControlChannel {
   /// Bytes read from the input: whole lines are handled; false after quit.
   bool Take(const std::string& bytes);
 
-  VirtualPanel& Panel() { return panel_; }
-  std::string StateJson() const;
+  VirtualPanel& Panel() { return panel_.Panel(); }
+  std::string StateJson() const { return panel_.StateJson(); }
 
  private:
-  void Reload();
   void Reply(const std::string& command, const std::string& error);
 
-  const SimulatedPanel& device_;
   std::function<void(const std::string&)> write_;
-  VirtualPanel panel_;
-  PanelMemory loaded_;
-  std::unique_ptr<PanelAddressBook> book_;
+  LivePanel panel_;
   std::string lastState_;
   std::string pending_;
 };

@@ -83,6 +83,14 @@ const char* PanelSimUsage() {
          "  --json                 --render prints one JSON object\n"
          "  --control              while serving, read commands on standard input and\n"
          "                         answer each with a JSON line (docs/virtual-panel.md)\n"
+         "  --display              while serving, draw the panel in the terminal, redrawn\n"
+         "                         as it changes: keys 1..5 press F1..F5 (on model 3 the\n"
+         "                         digits are the keypad; ! @ # $ % or the terminal's F1..F5\n"
+         "                         press F1..F5 on every model), arrows UP/DOWN/LEFT/RIGHT,\n"
+         "                         Enter ENTER, Esc ESC, Backspace CLEAR; ':' then\n"
+         "                         ADDRESS=VALUE or #N=VALUE and Enter sets a register;\n"
+         "                         q or Ctrl-C ends; needs a terminal on standard input\n"
+         "                         and output\n"
          "\n"
          "Faults (commands and replies are counted from 1, retries included):\n"
          "  --drop-reply N[,N..]   send no reply to command N\n"
@@ -116,6 +124,7 @@ PanelSimOptions ParsePanelSimOptions(const std::vector<std::string>& args) {
                 {"--unknown-reply", true, false, ""}, {"--render", false, false, ""},
                 {"--register", true, true, ""},       {"--press", true, true, ""},
                 {"--json", false, false, ""},         {"--control", false, false, ""},
+                {"--display", false, false, ""},
             });
   PanelSimOptions options;
   if (arguments.Has("--help") || arguments.Has("-h")) {
@@ -189,6 +198,7 @@ PanelSimOptions ParsePanelSimOptions(const std::vector<std::string>& args) {
   options.keys = arguments.Values("--press");
   options.json = arguments.Has("--json");
   options.control = arguments.Has("--control");
+  options.display = arguments.Has("--display");
   if ((!options.registers.empty() || !options.keys.empty() || options.json) && !options.render) {
     throw UsageError("--register, --press and --json go with --render");
   }
@@ -197,6 +207,15 @@ PanelSimOptions ParsePanelSimOptions(const std::vector<std::string>& args) {
   }
   if (options.control && (options.dump || options.render)) {
     throw UsageError("--control serves the port; it does not go with --dump or --render");
+  }
+  if (options.display && (options.dump || options.render)) {
+    throw UsageError("--display serves the port; it does not go with --dump or --render");
+  }
+  if (options.display && options.control) {
+    throw UsageError("--display and --control exclude each other");
+  }
+  if (options.display && options.multiplexer) {
+    throw UsageError("--display draws a single panel (--model N), not a multiplexer");
   }
   options.lineRate = arguments.Has("--line-rate");
   options.verbose = arguments.Has("--verbose") || arguments.Has("-v");

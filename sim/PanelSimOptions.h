@@ -37,6 +37,9 @@ struct PanelSimOptions {
   /// --control: line commands on standard input, JSON lines on standard
   /// output, while the port is served.
   bool control = false;
+  /// --display: the panel drawn in the terminal, typed keys pressing its
+  /// keys, while the port is served.
+  bool display = false;
   bool lineRate = false;
   bool verbose = false;
 };

@@ -22,6 +22,7 @@
 #include "sim/PseudoTerminalServer.h"
 #include "sim/RenderCommand.h"
 #include "sim/StateFile.h"
+#include "sim/TerminalDisplay.h"
 
 namespace {
 
@@ -103,6 +104,13 @@ int main(int argc, char** argv) {
   if (options.help) {
     std::fputs(PanelSimUsage(), stdout);
     return kExitOk;
+  }
+  if (options.display && (::isatty(STDIN_FILENO) == 0 || ::isatty(STDOUT_FILENO) == 0)) {
+    std::fprintf(stderr,
+                 "orvane-panelsim: --display needs a terminal on standard input and output "
+                 "(--control serves a program)\n\n%s",
+                 PanelSimUsage());
+    return kExitUsage;
   }
 
   // The device: from the command line, with the memory of the state file.
@@ -197,6 +205,8 @@ int main(int argc, char** argv) {
 
     // The control channel: commands on standard input, JSON lines out.
     std::unique_ptr<ControlChannel> control;
+    std::unique_ptr<TerminalDisplay> display;
+    RawTerminal terminal;  // restored when serving ends, however it ends
     ServeHooks hooks;
     if (options.control) {
       const auto* panel = dynamic_cast<const SimulatedPanel*>(&line.Device());
@@ -216,6 +226,28 @@ int main(int argc, char** argv) {
         return count > 0 && control->Take(std::string(buffer, static_cast<size_t>(count)));
       };
       hooks.afterTraffic = [&control] { control->Refresh(); };
+    }
+    if (options.display) {
+      const auto* panel = dynamic_cast<const SimulatedPanel*>(&line.Device());
+      if (panel == nullptr) {
+        std::fprintf(stderr, "orvane-panelsim: --display draws a single panel\n");
+        return kExitUsage;
+      }
+      if (!terminal.Enter(STDIN_FILENO, STDOUT_FILENO)) {
+        std::perror("orvane-panelsim: cannot set the terminal up for --display");
+        return kExitUsage;
+      }
+      display = std::make_unique<TerminalDisplay>(*panel, [](const std::string& text) {
+        std::fputs(text.c_str(), stdout);
+        std::fflush(stdout);
+      });
+      hooks.inputFd = STDIN_FILENO;
+      hooks.onInput = [&display] {
+        char buffer[64];
+        const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        return count > 0 && display->Take(std::string(buffer, static_cast<size_t>(count)));
+      };
+      hooks.afterTraffic = [&display] { display->Refresh(); };
     }
 
     // Whenever the line falls quiet the state is saved, so an abrupt end

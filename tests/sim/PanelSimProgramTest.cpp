@@ -236,7 +236,7 @@ TEST(PanelSimProgram, CommandLine) {
   for (const char* option :
        {"--model N", "--multiplexer", "--panel PORT:MODEL", "--link PATH", "--state FILE", "--dump",
         "--line-rate", "--drop-reply", "--corrupt-crc", "--stray-bytes", "--refuse CODE:ERROR",
-        "--stop-after", "--delay MS", "--unknown-reply", "-v"}) {
+        "--stop-after", "--delay MS", "--unknown-reply", "-v", "--display"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
   struct Case {
@@ -255,6 +255,10 @@ TEST(PanelSimProgram, CommandLine) {
       {{"--model", "1", "--firmware", "2B"}, "--firmware takes a revision letter"},
       {{"--model", "1", "--baud", "1000"}, "--baud takes a standard rate"},
       {{"--dump"}, "give --model N"},
+      {{"--model", "1", "--display", "--control"}, "--display and --control exclude each other"},
+      {{"--multiplexer", "--panel", "1:1", "--display"}, "--display draws a single panel"},
+      // the test's standard input and output are no terminal
+      {{"--model", "1", "--display"}, "--display needs a terminal"},
   };
   for (const Case& test : cases) {
     const ProgramResult result = RunProgram(program, test.args);
