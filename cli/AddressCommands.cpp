@@ -91,15 +91,15 @@ std::string JsonObject(const Result& result) {
 }
 
 int Validate(const std::vector<std::string>& rest) {
-  std::vector<OptionSpec> specs = {{"--plc", true, false, ""},
-                                   {"--data-type", true, false, ""},
-                                   {"--access", true, false, ""},
-                                   {"--raw", false, false, ""},
-                                   {"--json", false, false, ""}};
-  for (const OptionSpec& spec : DriverCallSpecs()) {
-    specs.push_back(spec);
+  std::vector<OptionSpec> optionSpecs = {{"--plc", true, false, ""},
+                                         {"--data-type", true, false, ""},
+                                         {"--access", true, false, ""},
+                                         {"--raw", false, false, ""},
+                                         {"--json", false, false, ""}};
+  for (const OptionSpec& optionSpec : DriverCallSpecs()) {
+    optionSpecs.push_back(optionSpec);
   }
-  const Arguments args(rest, specs);
+  const Arguments args(rest, optionSpecs);
   const std::string plc = args.Required("--plc");
   const int dataType = static_cast<int>(args.Integer("--data-type", 0, 3).value_or(0));
   const int access = static_cast<int>(args.Integer("--access", 0, 2).value_or(0));

@@ -33,14 +33,14 @@ const char* const kRebuildUsage =
     "Exit status: 0 when the driver rebuilt the text, 1 when it refused.\n";
 
 int RebuildAddress(const std::vector<std::string>& rest) {
-  std::vector<OptionSpec> specs = {
+  std::vector<OptionSpec> optionSpecs = {
       {"--plc", true, false, ""}, {"--map", true, false, ""}, {"--json", false, false, ""}};
-  for (const OptionSpec& spec : DriverCallSpecs()) {
-    if (spec.name == "--type-code" || spec.name == "--app-type") {
-      specs.push_back(spec);
+  for (const OptionSpec& optionSpec : DriverCallSpecs()) {
+    if (optionSpec.name == "--type-code" || optionSpec.name == "--app-type") {
+      optionSpecs.push_back(optionSpec);
     }
   }
-  const Arguments args(rest, specs);
+  const Arguments args(rest, optionSpecs);
   const std::string plc = args.Required("--plc");
   const std::vector<unsigned char> bytes = ParseMapBytes(args.Required("--map"));
   const DriverCallOptions options = ReadDriverCallOptions(args);

@@ -6,8 +6,8 @@
 namespace orvane::cli {
 namespace {
 
-const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::string& name) {
-  for (const OptionSpec& option : specs) {
+const OptionSpec* FindSpec(const std::vector<OptionSpec>& optionSpecs, const std::string& name) {
+  for (const OptionSpec& option : optionSpecs) {
     if (option.name == name || (!option.alias.empty() && option.alias == name)) {
       return &option;
     }
@@ -35,7 +35,8 @@ std::optional<long> ParseNumber(const std::string& text) {
   return value;
 }
 
-Arguments::Arguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
+Arguments::Arguments(const std::vector<std::string>& args,
+                     const std::vector<OptionSpec>& optionSpecs) {
   bool optionsEnded = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -53,7 +54,7 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::vector<Opt
       name = arg.substr(0, equals);
       inlineValue = arg.substr(equals + 1);
     }
-    const OptionSpec* option = FindSpec(specs, name);
+    const OptionSpec* option = FindSpec(optionSpecs, name);
     if (option == nullptr) {
       throw UsageError("unknown option " + name);
     }

@@ -27,7 +27,7 @@ struct OptionSpec {
 /// arguments. "--" ends the options. Unknown options are usage errors.
 class Arguments {
  public:
-  Arguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
+  Arguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& optionSpecs);
 
   bool Has(const std::string& name) const;
   /// The last value given for the option, if any.

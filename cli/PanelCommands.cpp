@@ -86,17 +86,17 @@ const char* const kUsage =
     "2 bad command line; 3 device, link or transfer error, or cancelled;\n"
     "4 file error.\n";
 
-std::vector<OptionSpec> Options(std::vector<OptionSpec> specs) {
+std::vector<OptionSpec> Options(std::vector<OptionSpec> optionSpecs) {
   for (OptionSpec option : QuestionOptions()) {
-    specs.push_back(std::move(option));
+    optionSpecs.push_back(std::move(option));
   }
   for (const char* name : {"--port", "--trace-dir"}) {
-    specs.push_back({name, true, false, ""});
+    optionSpecs.push_back({name, true, false, ""});
   }
   for (const char* name : {"--json", "--quiet", "--simulator"}) {
-    specs.push_back({name, false, false, ""});
+    optionSpecs.push_back({name, false, false, ""});
   }
-  return specs;
+  return optionSpecs;
 }
 
 // Everything a panel command sets up: the terminal, the document with the

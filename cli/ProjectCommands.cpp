@@ -116,11 +116,11 @@ const char* const kUsage =
     "question answered no, nothing imported, the PLC not changed); 2 bad command\n"
     "line; 4 a file could not be read, written or understood.\n";
 
-std::vector<OptionSpec> WithQuestions(std::vector<OptionSpec> specs) {
+std::vector<OptionSpec> WithQuestions(std::vector<OptionSpec> optionSpecs) {
   for (OptionSpec& option : QuestionOptions()) {
-    specs.push_back(option);
+    optionSpecs.push_back(option);
   }
-  return specs;
+  return optionSpecs;
 }
 
 int SaveTo(TOvProject& project, const std::string& path, UserInterface& ui) {

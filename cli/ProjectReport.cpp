@@ -43,15 +43,15 @@ std::unique_ptr<QGuiApplication> OffscreenApplication() {
 }  // namespace
 
 int ReportCommand(const std::vector<std::string>& rest) {
-  std::vector<OptionSpec> specs{{"-o", true, false, "--output"},
-                                {"--port", true, false, ""},
-                                {"--landscape", false, false, ""},
-                                {"--mono", false, false, ""},
-                                {"--letter", false, false, ""}};
+  std::vector<OptionSpec> optionSpecs{{"-o", true, false, "--output"},
+                                      {"--port", true, false, ""},
+                                      {"--landscape", false, false, ""},
+                                      {"--mono", false, false, ""},
+                                      {"--letter", false, false, ""}};
   for (OptionSpec& option : QuestionOptions()) {
-    specs.push_back(option);
+    optionSpecs.push_back(option);
   }
-  const Arguments args(rest, specs);
+  const Arguments args(rest, optionSpecs);
   const std::string file = OnlyFile(args, "report");
   const std::string output = args.Required("-o");
   TerminalUserInterface ui;

@@ -17,12 +17,12 @@ int TagMapCommand(const std::vector<std::string>& args) {
     throw UsageError("project tagmap takes the command check");
   }
   const std::vector<std::string> rest(args.begin() + 1, args.end());
-  std::vector<OptionSpec> specs = {
+  std::vector<OptionSpec> optionSpecs = {
       {"--map", true, false, ""}, {"--apply", false, false, ""}, {"-o", true, false, "--output"}};
   for (OptionSpec& option : QuestionOptions()) {
-    specs.push_back(option);
+    optionSpecs.push_back(option);
   }
-  const Arguments options(rest, specs);
+  const Arguments options(rest, optionSpecs);
   if (options.Positional().size() != 1) {
     throw UsageError("project tagmap check takes one project FILE");
   }

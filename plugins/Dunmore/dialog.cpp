@@ -6,7 +6,7 @@ namespace orvane::dunmore {
 
 void RunAttributeDialog(CCorvel& corvel, const std::string& path) {
   using namespace plugin;
-  const DialogSpec spec{
+  const DialogSpec dialogSpec{
       "DirectLogic DirectNet 330/340",
       {
           BaudRateRow(),
@@ -18,7 +18,7 @@ void RunAttributeDialog(CCorvel& corvel, const std::string& path) {
           NumberRow("dataTimeout", "Data Timeout", 1, 40, "1-40 (sec)"),
           NoteRow("modeSwitchNote", dlogic::kModeSwitchNote),
       }};
-  RunLayoutDialog(corvel, Identity(), Layout(), spec, path);
+  RunLayoutDialog(corvel, Identity(), Layout(), dialogSpec, path);
 }
 
 }  // namespace orvane::dunmore

@@ -10,7 +10,7 @@ void RunAttributeDialog(CCorvel& corvel, const std::string& path) {
   DialogRow dcmNote = NoteRow("dcmNote", "(Note: DCM Modules do not support 38.4K baud rate).");
   // The warning matters only while 38400 can be chosen.
   dcmNote.onlyWith38400 = true;
-  const DialogSpec spec{
+  const DialogSpec dialogSpec{
       "Modbus (Koyo Addressing)",
       {
           NumberRow("defaultPlcSlaveNo", "Default PLC Slave No.", 1, 247, "1-247"),
@@ -28,7 +28,7 @@ void RunAttributeDialog(CCorvel& corvel, const std::string& path) {
           NumberRow("pollTime", "Poll Time", 0, 255, "0-255 (x 0.1 sec)"),
           NoteRow("modeSwitchNote", dlogic::kModeSwitchNote),
       }};
-  RunLayoutDialog(corvel, Identity(), Layout(), spec, path);
+  RunLayoutDialog(corvel, Identity(), Layout(), dialogSpec, path);
 }
 
 }  // namespace orvane::fallon

@@ -8,16 +8,17 @@ namespace orvane::pellam {
 void RunAttributeDialog(CCorvel& corvel, const std::string& path) {
   using namespace plugin;
   constexpr bool kDisabled = false;
-  const DialogSpec spec{"Mitsubishi Melsec FX Series",
-                        {
-                            BaudRateRow("baudRate", "Baud Rate", kDisabled),
-                            ListRow("parity", "Parity", kParityNoneOddEven, kDisabled),
-                            ListRow("stopBits", "Stop bits", kStopBits, kDisabled),
-                            ListRow("dataBits", "Data bits", kDataBits, kDisabled),
-                            NumberRow("timeOutTime", "Timeout time", 1, 255, "1-255 (x 0.1 sec)"),
-                            NumberRow("pollTime", "Poll Time", 0, 255, "0-255 (x 0.1 sec)"),
-                        }};
-  RunLayoutDialog(corvel, Identity(), Layout(), spec, path);
+  const DialogSpec dialogSpec{
+      "Mitsubishi Melsec FX Series",
+      {
+          BaudRateRow("baudRate", "Baud Rate", kDisabled),
+          ListRow("parity", "Parity", kParityNoneOddEven, kDisabled),
+          ListRow("stopBits", "Stop bits", kStopBits, kDisabled),
+          ListRow("dataBits", "Data bits", kDataBits, kDisabled),
+          NumberRow("timeOutTime", "Timeout time", 1, 255, "1-255 (x 0.1 sec)"),
+          NumberRow("pollTime", "Poll Time", 0, 255, "0-255 (x 0.1 sec)"),
+      }};
+  RunLayoutDialog(corvel, Identity(), Layout(), dialogSpec, path);
 }
 
 }  // namespace orvane::pellam

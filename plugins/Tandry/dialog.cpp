@@ -7,7 +7,7 @@ namespace orvane::tandry {
 
 void RunAttributeDialog(CCorvel& corvel, const std::string& path) {
   using namespace plugin;
-  const DialogSpec spec{
+  const DialogSpec dialogSpec{
       "Think & Do Attributes",
       {
           GroupRow("communications", "Communications Parameters"),
@@ -30,7 +30,7 @@ void RunAttributeDialog(CCorvel& corvel, const std::string& path) {
                   "Note:\nThe WINPLC serial port must be configured for Modbus Slave and be in "
                   "the RUN\nmode in order for a panel to communicate with it."),
       }};
-  RunLayoutDialog(corvel, Identity(), Layout(), spec, path);
+  RunLayoutDialog(corvel, Identity(), Layout(), dialogSpec, path);
 }
 
 }  // namespace orvane::tandry

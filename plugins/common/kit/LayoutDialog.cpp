@@ -15,17 +15,18 @@ namespace {
 class LayoutDialog final : public AttributeDialogBase {
  public:
   LayoutDialog(CCorvel& corvel, const DriverIdentity& identity, const AttributeLayout& layout,
-               const DialogSpec& spec, const std::string& path, QWidget* parent)
-      : AttributeDialogBase(corvel, identity, QString::fromStdString(spec.title), path, parent),
+               const DialogSpec& dialogSpec, const std::string& path, QWidget* parent)
+      : AttributeDialogBase(corvel, identity, QString::fromStdString(dialogSpec.title), path,
+                            parent),
         identity_(identity),
         layout_(layout),
-        spec_(spec),
+        spec_(dialogSpec),
         values_(layout) {
     const std::optional<std::vector<unsigned char>> bytes = ReadFile(layout.length);
     if (bytes) {
       values_ = DecodeAttributes(Corvel(), layout, *bytes);
     }
-    for (const DialogRow& row : spec.rows) {
+    for (const DialogRow& row : dialogSpec.rows) {
       controls_.push_back(AddRow(row));
     }
   }
@@ -111,8 +112,8 @@ class LayoutDialog final : public AttributeDialogBase {
 }  // namespace
 
 void RunLayoutDialog(CCorvel& corvel, const DriverIdentity& identity, const AttributeLayout& layout,
-                     const DialogSpec& spec, const std::string& path) {
-  LayoutDialog dialog(corvel, identity, layout, spec, path, QApplication::activeWindow());
+                     const DialogSpec& dialogSpec, const std::string& path) {
+  LayoutDialog dialog(corvel, identity, layout, dialogSpec, path, QApplication::activeWindow());
   dialog.exec();
 }
 

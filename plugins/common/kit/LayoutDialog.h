@@ -15,6 +15,6 @@ namespace orvane::plugin {
 /// The modal dialog on an existing attribute file of this driver. Called
 /// only on the thread of a running QApplication.
 void RunLayoutDialog(CCorvel& corvel, const DriverIdentity& identity, const AttributeLayout& layout,
-                     const DialogSpec& spec, const std::string& path);
+                     const DialogSpec& dialogSpec, const std::string& path);
 
 }  // namespace orvane::plugin
