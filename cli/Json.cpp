@@ -1,7 +1,6 @@
 #include "cli/Json.h"
 
 #include <atomic>
-#include <cstdio>
 #include <mutex>
 
 namespace orvane::cli {
@@ -22,38 +21,6 @@ NotedError& Noted() {
 }
 
 }  // namespace
-
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escape[8] = {};
-          std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-          out += escape;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
-}
 
 std::string JsonStringOrNull(const std::string& text) {
   return text.empty() ? "null" : JsonString(text);

@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "base/JsonText.h"
+
 namespace orvane::cli {
 
-/// text as a JSON string, quotes included; bytes above 0x7F pass through as
-/// they are (texts are 8-bit and usually ASCII).
-std::string JsonString(const std::string& text);
+using orvane::JsonString;
 /// JsonString, or null for an empty text.
 std::string JsonStringOrNull(const std::string& text);
 

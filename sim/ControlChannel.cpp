@@ -13,12 +13,12 @@ ControlChannel::ControlChannel(const SimulatedPanel& panel,
 ControlChannel::~ControlChannel() = default;
 
 void ControlChannel::Reply(const std::string& command, const std::string& error) {
-  std::string line = "{\"reply\":" + JsonText(command);
+  std::string line = "{\"reply\":" + JsonString(command);
   if (error.empty()) {
     lastState_ = StateJson();
     line += ",\"ok\":true,\"state\":" + lastState_;
   } else {
-    line += ",\"ok\":false,\"error\":" + JsonText(error);
+    line += ",\"ok\":false,\"error\":" + JsonString(error);
   }
   write_(line + "}\n");
 }

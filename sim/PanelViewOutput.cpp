@@ -65,29 +65,6 @@ std::string DisplayUtf8(const std::string& bytes) {
   return out;
 }
 
-std::string JsonText(const std::string& utf8) {
-  std::string out = "\"";
-  for (const char c : utf8) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escape[8];
-          std::snprintf(escape, sizeof escape, "\\u%04x", c);
-          out += escape;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
-}
-
 std::string ViewText(const VirtualPanel& panel, const PanelView& view, const AddressNamer& name) {
   size_t width = 0;
   for (const std::string& line : view.lines) {
@@ -128,7 +105,7 @@ std::string ViewText(const VirtualPanel& panel, const PanelView& view, const Add
 std::string ViewJson(const VirtualPanel& panel, const PanelView& view, const AddressNamer& name) {
   std::string out = "{\"model\":" + std::to_string(view.model) + ",\"lines\":[";
   for (size_t i = 0; i < view.lines.size(); ++i) {
-    out += (i == 0 ? "" : ",") + JsonText(DisplayUtf8(view.lines[i]));
+    out += (i == 0 ? "" : ",") + JsonString(DisplayUtf8(view.lines[i]));
   }
   out += "],\"cursor\":";
   out += view.cursor ? "{\"line\":" + std::to_string(view.cursor->line) +
@@ -144,8 +121,8 @@ std::string ViewJson(const VirtualPanel& panel, const PanelView& view, const Add
     const std::optional<uint32_t> value =
         entry != nullptr ? ValueOfRegisterBits(entry->type, bits) : std::nullopt;
     out += std::string(first ? "" : ",") + "{\"tag\":" + std::to_string(tag) +
-           ",\"address\":" + JsonText(entry != nullptr && name ? name(*entry) : "") +
-           ",\"role\":" + JsonText(panel.TagRole(tag)) + ",\"bits\":" + std::to_string(bits) +
+           ",\"address\":" + JsonString(entry != nullptr && name ? name(*entry) : "") +
+           ",\"role\":" + JsonString(panel.TagRole(tag)) + ",\"bits\":" + std::to_string(bits) +
            ",\"value\":" + JsonValue(value) + "}";
     first = false;
   }
@@ -155,10 +132,10 @@ std::string ViewJson(const VirtualPanel& panel, const PanelView& view, const Add
     const uint16_t tag = static_cast<uint16_t>(i + 1);
     const TagEntry& entry = entries[i];
     out += std::string(i == 0 ? "" : ",") + "{\"tag\":" + std::to_string(tag) +
-           ",\"address\":" + JsonText(name ? name(entry) : "") +
-           ",\"role\":" + JsonText(panel.TagRole(tag)) +
-           ",\"type\":" + JsonText(RegisterTypeName(entry.type)) +
-           ",\"access\":" + JsonText(AccessName(entry.access)) +
+           ",\"address\":" + JsonString(name ? name(entry) : "") +
+           ",\"role\":" + JsonString(panel.TagRole(tag)) +
+           ",\"type\":" + JsonString(RegisterTypeName(entry.type)) +
+           ",\"access\":" + JsonString(AccessName(entry.access)) +
            ",\"bits\":" + std::to_string(panel.RegisterBits(tag)) +
            ",\"value\":" + JsonValue(panel.RegisterValue(tag)) + "}";
   }

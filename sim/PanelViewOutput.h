@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "base/JsonText.h"
 #include "sim/VirtualPanel.h"
 
 namespace orvane::sim {
@@ -26,8 +27,5 @@ std::string ViewText(const VirtualPanel& panel, const PanelView& view, const Add
 /// role, type, access, bits and value (null for bits that are no value of
 /// the type).
 std::string ViewJson(const VirtualPanel& panel, const PanelView& view, const AddressNamer& name);
-
-/// A JSON string, quotes included.
-std::string JsonText(const std::string& utf8);
 
 }  // namespace orvane::sim
