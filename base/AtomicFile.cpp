@@ -42,16 +42,18 @@ std::filesystem::path FinalTarget(const std::filesystem::path& path) {
 
 // The folder the file goes into must be there: an output path with a typing
 // error is refused rather than creating folders nobody asked for.
-bool CheckFolder(const std::filesystem::path& folder, std::string* error) {
+bool CheckFolder(const std::filesystem::path& path, std::string* error) {
   std::error_code code;
+  const std::filesystem::path folder = path.parent_path();
   const std::filesystem::path shown = folder.empty() ? std::filesystem::path(".") : folder;
   if (std::filesystem::is_directory(shown, code)) {
     return true;
   }
+  const std::string what = "cannot write " + path.string() + ": ";
   if (std::filesystem::exists(shown, code)) {
-    return Fail(error, shown.string() + " is not a folder");
+    return Fail(error, what + shown.string() + " is not a folder");
   }
-  return Fail(error, "the folder " + shown.string() + " does not exist");
+  return Fail(error, what + "the folder " + shown.string() + " does not exist");
 }
 
 }  // namespace
@@ -71,7 +73,7 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view con
 bool WriteFileAtomically(const std::filesystem::path& linkOrPath, std::string_view content,
                          std::string* error) {
   const std::filesystem::path path = FinalTarget(linkOrPath);
-  if (!CheckFolder(path.parent_path(), error)) {
+  if (!CheckFolder(path, error)) {
     return false;
   }
   std::error_code code;
@@ -97,6 +99,51 @@ bool WriteFileAtomically(const std::filesystem::path& linkOrPath, std::string_vi
   return true;
 }
 
+AtomicFileWriter::~AtomicFileWriter() = default;
+
+bool AtomicFileWriter::Fail(const std::string& what, int code) {
+  error_ = what + ": " + std::strerror(code);
+  Abandon();
+  return false;
+}
+
+void AtomicFileWriter::Abandon() {
+  fd_ = -1;
+  pending_.clear();
+}
+
+bool AtomicFileWriter::Open(const std::filesystem::path& path, const AtomicWriteCalls&) {
+  Abandon();
+  error_.clear();
+  shownPath_ = path;
+  path_ = FinalTarget(path);
+  if (!CheckFolder(path_, &error_)) {
+    return false;
+  }
+  fd_ = 0;
+  return true;
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes) {
+  if (fd_ < 0) {
+    return false;
+  }
+  pending_.append(bytes);
+  return true;
+}
+
+bool AtomicFileWriter::Commit() {
+  if (fd_ < 0) {
+    if (error_.empty()) {
+      error_ = "cannot write " + shownPath_.string() + ": " + std::strerror(EBADF);
+    }
+    return false;
+  }
+  const bool written = WriteFileAtomically(path_, pending_, &error_);
+  Abandon();
+  return written;
+}
+
 #else
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
@@ -104,82 +151,139 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view con
   return WriteFileAtomically(path, content, error, AtomicWriteCalls{});
 }
 
-bool WriteFileAtomically(const std::filesystem::path& linkOrPath, std::string_view content,
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
                          std::string* error, const AtomicWriteCalls& calls) {
-  const FileWriteFunction writeSome =
-      calls.writeSome ? calls.writeSome : [](int fd, const char* data, size_t size) -> long {
+  AtomicFileWriter writer;
+  if (writer.Open(path, calls) && writer.Write(content) && writer.Commit()) {
+    return true;
+  }
+  return Fail(error, writer.Error());
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  Abandon();
+}
+
+bool AtomicFileWriter::Fail(const std::string& what, int code) {
+  error_ = what + ": " + std::strerror(code);
+  Abandon();
+  return false;
+}
+
+void AtomicFileWriter::Abandon() {
+  if (fd_ >= 0) {
+    ::close(fd_);
+    ::unlink(temp_.c_str());
+    fd_ = -1;
+  }
+}
+
+bool AtomicFileWriter::Open(const std::filesystem::path& linkOrPath,
+                            const AtomicWriteCalls& calls) {
+  Abandon();
+  error_.clear();
+  shownPath_ = linkOrPath;
+  writeSome_ = calls.writeSome ? calls.writeSome : [](int fd, const char* data, size_t size) {
     return static_cast<long>(::write(fd, data, size));
   };
-  const FileSyncFunction sync = calls.sync ? calls.sync : [](int fd) { return ::fsync(fd); };
+  sync_ = calls.sync ? calls.sync : [](int fd) { return ::fsync(fd); };
   // Through a link the target is replaced and the link stays.
-  const std::filesystem::path path = FinalTarget(linkOrPath);
-  const std::filesystem::path folder = path.parent_path();
-  if (!CheckFolder(folder, error)) {
+  path_ = FinalTarget(linkOrPath);
+  const std::filesystem::path folder = path_.parent_path();
+  if (!CheckFolder(path_, &error_)) {
+    return false;
+  }
+  // A folder in the file's place would only be found by the rename, after
+  // the whole content was written.
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path_, ignored)) {
+    const std::string where = path_ == linkOrPath
+                                  ? linkOrPath.string()
+                                  : linkOrPath.string() + " (a link to " + path_.string() + ")";
+    error_ = "cannot write " + where + ": " + std::strerror(EISDIR);
     return false;
   }
   // A hidden temporary name in the same folder, so that the rename stays on
   // one file system and is atomic.
-  std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+  std::string pattern = (folder / ("." + path_.filename().string() + ".XXXXXX")).string();
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) {
-    return Fail(error, "cannot create a temporary file beside " + path.string() + ": " +
-                           std::strerror(errno));
+  fd_ = ::mkstemp(name.data());
+  if (fd_ < 0) {
+    const int code = errno;
+    error_ = "cannot create a temporary file beside " + path_.string() + ": " + std::strerror(code);
+    return false;
   }
-  const std::string temp(name.data());
-  auto abandon = [&](const std::string& what) {
-    const std::string reason = what + ": " + std::strerror(errno);
-    ::close(fd);
-    ::unlink(temp.c_str());
-    return Fail(error, reason);
-  };
-
+  temp_ = name.data();
   // Keep the permissions of the file being replaced; a new file is readable
   // by everyone, like any configuration file.
   struct stat existing {};
-  const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
-  if (::fchmod(fd, mode) != 0) {
-    return abandon("cannot set the permissions of " + temp);
+  const mode_t mode = ::stat(path_.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
+  if (::fchmod(fd_, mode) != 0) {
+    const int code = errno;
+    return Fail("cannot set the permissions of " + temp_, code);
   }
-  const char* data = content.data();
-  size_t left = content.size();
+  return true;
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes) {
+  if (fd_ < 0) {
+    return false;
+  }
+  const char* data = bytes.data();
+  size_t left = bytes.size();
   while (left > 0) {
-    const long written = writeSome(fd, data, left);
+    const long written = writeSome_(fd_, data, left);
     if (written < 0) {
-      if (errno == EINTR) {
+      const int code = errno;
+      if (code == EINTR) {
         continue;
       }
-      return abandon("cannot write " + temp);
+      return Fail("cannot write " + path_.string(), code);
     }
     if (written == 0 || static_cast<size_t>(written) > left) {
       // A write that makes no progress would loop for ever.
-      errno = EIO;
-      return abandon("cannot write " + temp);
+      return Fail("cannot write " + path_.string(), EIO);
     }
     data += written;
     left -= static_cast<size_t>(written);
   }
-  if (sync(fd) != 0) {
-    return abandon("cannot flush " + temp);
+  return true;
+}
+
+bool AtomicFileWriter::Commit() {
+  if (fd_ < 0) {
+    if (error_.empty()) {
+      error_ = "cannot write " + shownPath_.string() + ": " + std::strerror(EBADF);
+    }
+    return false;
   }
+  if (sync_(fd_) != 0) {
+    const int code = errno;
+    return Fail("cannot write " + path_.string() + " to disk", code);
+  }
+  const int fd = fd_;
+  fd_ = -1;
   if (::close(fd) != 0) {
-    const std::string reason = "cannot close " + temp + ": " + std::strerror(errno);
-    ::unlink(temp.c_str());
-    return Fail(error, reason);
+    const int code = errno;
+    ::unlink(temp_.c_str());
+    error_ = "cannot write " + path_.string() + ": " + std::strerror(code);
+    return false;
   }
-  if (::rename(temp.c_str(), path.c_str()) != 0) {
-    const std::string reason = "cannot replace " + path.string() + ": " + std::strerror(errno);
-    ::unlink(temp.c_str());
-    return Fail(error, reason);
+  if (::rename(temp_.c_str(), path_.c_str()) != 0) {
+    const int code = errno;
+    ::unlink(temp_.c_str());
+    error_ = "cannot replace " + path_.string() + ": " + std::strerror(code);
+    return false;
   }
   // The rename lives in the folder: flush it too, so that after a crash the
   // name leads to the new content. The file is replaced by now, so a folder
   // that cannot be flushed (some file systems cannot) does not undo that.
+  const std::filesystem::path folder = path_.parent_path();
   const std::string folderName = folder.empty() ? std::string(".") : folder.string();
   if (const int folderFd = ::open(folderName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
       folderFd >= 0) {
-    sync(folderFd);
+    sync_(folderFd);
     ::close(folderFd);
   }
   return true;

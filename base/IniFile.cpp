@@ -1,5 +1,7 @@
 #include "base/IniFile.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -57,6 +59,31 @@ IniFile IniFile::Read(const std::filesystem::path& path) {
     return IniFile();
   }
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return IniFile(text);
+}
+
+std::optional<IniFile> IniFile::ReadForUpdate(const std::filesystem::path& path,
+                                              std::string& error) {
+  std::error_code code;
+  const std::filesystem::file_status status = std::filesystem::status(path, code);
+  if (status.type() == std::filesystem::file_type::not_found) {
+    return IniFile();
+  }
+  // Anything else in the file's place (a folder) is for the write to
+  // refuse, with its own reason.
+  if (code || status.type() != std::filesystem::file_type::regular) {
+    return IniFile();
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "cannot read " + path.string() + ": " + std::strerror(errno);
+    return std::nullopt;
+  }
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    error = "cannot read " + path.string() + ": " + std::strerror(errno);
+    return std::nullopt;
+  }
   return IniFile(text);
 }
 

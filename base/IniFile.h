@@ -19,6 +19,12 @@ class IniFile {
 
   /// The file's content; a missing or unreadable file reads as empty.
   static IniFile Read(const std::filesystem::path& path);
+  /// The file's content before a change is written back: a missing file
+  /// reads as empty, but one that is there and cannot be read gives nothing
+  /// (error names it and says why), since writing back what could be read
+  /// would drop the rest.
+  static std::optional<IniFile> ReadForUpdate(const std::filesystem::path& path,
+                                              std::string& error);
 
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
   /// Replaces the key's value, or adds the key at the end of its section,

@@ -13,6 +13,13 @@
 namespace orvane {
 namespace {
 
+// One value set (or removed, without a value) in one write of a file.
+struct SettingChange {
+  std::string section;
+  std::string key;
+  std::optional<std::string> value;
+};
+
 constexpr const char* kCompany = "Halvard";
 
 std::optional<int> ParseInt(const std::string& text) {
@@ -31,17 +38,34 @@ std::optional<int> ParseInt(const std::string& text) {
 
 // A settings file is the program's own: its folder (the user's
 // configuration folder on first use) is made when it is missing.
-bool WriteSettingsFile(const std::filesystem::path& path, const std::string& text) {
+bool WriteSettingsFile(const std::filesystem::path& path, const std::string& text,
+                       std::string& error) {
   std::error_code code;
   std::filesystem::create_directories(path.parent_path(), code);
-  return WriteFileAtomically(path, text);
+  return WriteFileAtomically(path, text, &error);
+}
+
+// The file as it is, with one value changed; a file that is there but
+// cannot be read is left alone rather than replaced by that one value.
+bool UpdateFile(const std::filesystem::path& path, const std::vector<SettingChange>& changes,
+                std::string& error) {
+  std::optional<IniFile> file = IniFile::ReadForUpdate(path, error);
+  if (!file) {
+    return false;
+  }
+  for (const SettingChange& change : changes) {
+    if (change.value) {
+      file->Set(change.section, change.key, *change.value);
+    } else {
+      file->Remove(change.section, change.key);
+    }
+  }
+  return WriteSettingsFile(path, file->Text(), error);
 }
 
 bool UpdateFile(const std::filesystem::path& path, const std::string& section,
-                const std::string& key, const std::string& value) {
-  IniFile file = IniFile::Read(path);
-  file.Set(section, key, value);
-  return WriteSettingsFile(path, file.Text());
+                const std::string& key, const std::string& value, std::string& error) {
+  return UpdateFile(path, {SettingChange{section, key, value}}, error);
 }
 
 bool IsComPort(const std::string& port) {
@@ -110,13 +134,15 @@ bool Settings::SetMachineValue(const std::string& key, const std::string& value)
   }
   const bool systemInstall = IsSystemInstall();
   std::lock_guard lock(mutex_);
-  if (!systemInstall && UpdateFile(paths_.machineFile, settings::kMachineSection, key, value)) {
+  if (!systemInstall &&
+      UpdateFile(paths_.machineFile, settings::kMachineSection, key, value, writeError_)) {
     // An older fallback copy in the user's file would hide the new value.
-    IniFile user = IniFile::Read(paths_.userFile);
-    if (user.Remove(settings::kMachineSection, key) &&
-        !WriteSettingsFile(paths_.userFile, user.Text())) {
+    if (IniFile::Read(paths_.userFile).Get(settings::kMachineSection, key) &&
+        !UpdateFile(paths_.userFile, {SettingChange{settings::kMachineSection, key, std::nullopt}},
+                    writeError_)) {
       return WriteUserLocked(settings::kMachineSection, key, value);
     }
+    writeError_.clear();
     return true;
   }
   return WriteUserLocked(settings::kMachineSection, key, value);
@@ -178,7 +204,16 @@ std::optional<std::string> Settings::UserValueLocked(const std::string& section,
 
 bool Settings::WriteUserLocked(const std::string& section, const std::string& key,
                                const std::string& value) {
-  return UpdateFile(paths_.userFile, section, key, value);
+  return WriteUserLocked(section, {{key, value}});
+}
+
+bool Settings::WriteUserLocked(const std::string& section, const KeyChanges& changes) {
+  std::vector<SettingChange> list;
+  for (const auto& [key, value] : changes) {
+    list.push_back(SettingChange{section, key, value});
+  }
+  writeError_.clear();
+  return UpdateFile(paths_.userFile, list, writeError_);
 }
 
 std::optional<std::string> Settings::UserValue(const std::string& section,
@@ -223,13 +258,11 @@ WindowPlacement Settings::Window() const {
 bool Settings::SetWindow(const WindowPlacement& placement) {
   std::lock_guard lock(mutex_);
   // One write for the five values, so that they never get out of step.
-  IniFile file = IniFile::Read(paths_.userFile);
-  file.Set(settings::kWindowSection, "Maximized", placement.maximized ? "1" : "0");
-  file.Set(settings::kWindowSection, "Left", std::to_string(placement.left));
-  file.Set(settings::kWindowSection, "Right", std::to_string(placement.right));
-  file.Set(settings::kWindowSection, "Top", std::to_string(placement.top));
-  file.Set(settings::kWindowSection, "Bottom", std::to_string(placement.bottom));
-  return WriteSettingsFile(paths_.userFile, file.Text());
+  return WriteUserLocked(settings::kWindowSection, {{"Maximized", placement.maximized ? "1" : "0"},
+                                                    {"Left", std::to_string(placement.left)},
+                                                    {"Right", std::to_string(placement.right)},
+                                                    {"Top", std::to_string(placement.top)},
+                                                    {"Bottom", std::to_string(placement.bottom)}});
 }
 
 std::string Settings::WorkingPath() const {
@@ -271,15 +304,15 @@ std::vector<std::string> Settings::RecentFilesLocked() const {
 }
 
 bool Settings::SetRecentFilesLocked(const std::vector<std::string>& files) {
-  IniFile file = IniFile::Read(paths_.userFile);
+  KeyChanges changes;
   for (int i = 0; i < settings::kRecentFileCount; ++i) {
     if (static_cast<size_t>(i) < files.size()) {
-      file.Set(settings::kRecentFileSection, RecentFileKey(i), files[static_cast<size_t>(i)]);
+      changes.emplace_back(RecentFileKey(i), files[static_cast<size_t>(i)]);
     } else {
-      file.Remove(settings::kRecentFileSection, RecentFileKey(i));
+      changes.emplace_back(RecentFileKey(i), std::nullopt);
     }
   }
-  return WriteSettingsFile(paths_.userFile, file.Text());
+  return WriteUserLocked(settings::kRecentFileSection, changes);
 }
 
 bool Settings::AddRecentFile(const std::string& path) {
@@ -302,6 +335,11 @@ int Settings::ColumnWidth(const std::string& section, int column) const {
 
 bool Settings::SetColumnWidth(const std::string& section, int column, int width) {
   return SetUserInt(section, ColumnKey(column), width);
+}
+
+std::string Settings::WriteError() const {
+  std::lock_guard lock(mutex_);
+  return writeError_;
 }
 
 Settings& AppSettings() {

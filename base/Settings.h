@@ -16,6 +16,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -132,17 +133,28 @@ class Settings {
   int ColumnWidth(const std::string& section, int column) const;
   bool SetColumnWidth(const std::string& section, int column, int width);
 
+  /// Why the last setter that wrote a file failed: the file and the
+  /// system's reason ("cannot create a temporary file beside ...:
+  /// Permission denied"); empty after one that succeeded.
+  std::string WriteError() const;
+
  private:
+  /// Keys of one section, each set to its value or removed without one.
+  using KeyChanges = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
   std::optional<std::string> MachineValueLocked(const std::string& key) const;
   std::optional<std::string> UserValueLocked(const std::string& section,
                                              const std::string& key) const;
   bool WriteUserLocked(const std::string& section, const std::string& key,
                        const std::string& value);
+  /// One write of the user's file for all the changes.
+  bool WriteUserLocked(const std::string& section, const KeyChanges& changes);
   std::vector<std::string> RecentFilesLocked() const;
   bool SetRecentFilesLocked(const std::vector<std::string>& files);
 
   const SettingsPaths paths_;
   mutable std::mutex mutex_;
+  std::string writeError_;
 };
 
 /// The program's settings at their usual places, made on first use.

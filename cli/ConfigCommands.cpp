@@ -39,8 +39,9 @@ int Port(const std::vector<std::string>& positional) {
       throw UsageError("'" + name + "' is no port: give COM1..COM4 or a device path");
     }
     if (!settings.SetPort(name)) {
-      std::fprintf(stderr, "The Port setting could not be stored in %s nor in %s\n",
-                   settings.Paths().machineFile.c_str(), settings.Paths().userFile.c_str());
+      std::fprintf(stderr, "The Port setting could not be stored in %s nor in %s (%s)\n",
+                   settings.Paths().machineFile.c_str(), settings.Paths().userFile.c_str(),
+                   settings.WriteError().c_str());
       return kExitFile;
     }
   }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/AtomicFile.h"
 #include "base/StringTable.h"
 #include "cli/Arguments.h"
 #include "cli/ExitStatus.h"
@@ -37,12 +38,11 @@ constexpr char kUsage[] =
     "\n"
     "Exit status: 0 valid, 1 invalid, 2 bad command line, 4 file error.\n";
 
-bool WriteImage(const std::string& path, const std::vector<uint8_t>& image) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(image.data()),
-            static_cast<std::streamsize>(image.size()));
-  out.close();
-  return static_cast<bool>(out);
+// Replaced atomically like every file the program writes: a full disk or a
+// killed run leaves an earlier extract whole.
+bool WriteImage(const std::string& path, const std::vector<uint8_t>& image, std::string& error) {
+  return WriteFileAtomically(
+      path, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()), &error);
 }
 
 // A file that cannot be read or written: said on standard error, and kept
@@ -105,8 +105,9 @@ int ImageInfo(const Arguments& args) {
     return kExitNegative;
   }
   if (const auto out = args.Value("--extract")) {
-    if (!WriteImage(*out, image->Image())) {
-      return Failed("cannot write " + *out);
+    std::string error;
+    if (!WriteImage(*out, image->Image(), error)) {
+      return Failed(error);
     }
   }
   return kExitOk;

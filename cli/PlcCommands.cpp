@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "base/AtomicFile.h"
 #include "base/InstallDir.h"
 #include "cli/Arguments.h"
 #include "cli/CommandGroups.h"
@@ -10,6 +11,7 @@
 #include "cli/Json.h"
 #include "cli/TerminalUserInterface.h"
 #include "plchost/DriverCatalog.h"
+#include "project/ProjectDriver.h"
 
 namespace orvane::cli {
 namespace {
@@ -83,8 +85,21 @@ int DefaultAttributes(const std::vector<std::string>& rest) {
   TerminalUserInterface ui;
   DriverSession session(ui);
   session.Open(args.Positional()[0]);
-  if (!session.Driver().CreateDefaultAttributes(output)) {
-    std::fprintf(stderr, "%s could not write %s\n", session.Entry().name.c_str(), output.c_str());
+  // The driver writes into the host's private attribute file; the host
+  // puts the bytes in place like every file it writes (atomically, through
+  // a link, with the reason when it cannot).
+  const std::vector<unsigned char> bytes = DefaultAttributeBytes(session.Driver());
+  if (bytes.empty()) {
+    std::fprintf(stderr, "%s could not write %s: the driver made no attributes\n",
+                 session.Entry().name.c_str(), output.c_str());
+    return kExitFile;
+  }
+  std::string error;
+  if (!WriteFileAtomically(
+          output, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+          &error)) {
+    std::fprintf(stderr, "%s could not write %s: %s\n", session.Entry().name.c_str(),
+                 output.c_str(), error.c_str());
     return kExitFile;
   }
   return kExitOk;

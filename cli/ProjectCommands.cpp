@@ -377,8 +377,9 @@ int SetPlc(const std::vector<std::string>& rest) {
     }
   }
   if (const std::optional<std::string> logFile = args.Value("--log")) {
-    if (!SaveAddressLogFile(*logFile, log)) {
-      std::fprintf(stderr, "Cannot write %s\n", logFile->c_str());
+    std::string error;
+    if (!SaveAddressLogFile(*logFile, log, &error)) {
+      std::fprintf(stderr, "Cannot write %s: %s\n", logFile->c_str(), error.c_str());
       return kExitFile;
     }
   }

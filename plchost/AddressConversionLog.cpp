@@ -30,8 +30,9 @@ std::string LogTimestamp() {
   return text;
 }
 
-bool SaveAddressLogFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-  return WriteFileAtomically(path, AddressLogFileText(lines, LogTimestamp()));
+bool SaveAddressLogFile(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                        std::string* error) {
+  return WriteFileAtomically(path, AddressLogFileText(lines, LogTimestamp()), error);
 }
 
 }  // namespace orvane

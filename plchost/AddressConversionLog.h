@@ -15,8 +15,10 @@ std::string AddressLogFileText(const std::vector<std::string>& lines, const std:
 /// The local date and time as the log file's "Created on" line shows it.
 std::string LogTimestamp();
 
-/// Writes the log file (replacing one that exists). false, with nothing
-/// shown, when it cannot be written.
-bool SaveAddressLogFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
+/// Writes the log file (replacing one that exists, atomically). false, with
+/// nothing shown, when it cannot be written; error (when given) then names
+/// the file and the reason.
+bool SaveAddressLogFile(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                        std::string* error = nullptr);
 
 }  // namespace orvane

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "base/AtomicFile.h"
 #include "base/PrivateFolder.h"
 
 namespace orvane {
@@ -31,11 +32,10 @@ bool TempAttributeFile::Write(const std::vector<unsigned char>& bytes) const {
   if (!IsReady()) {
     return false;
   }
-  std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.flush();
-  return static_cast<bool>(out);
+  // Replaced whole, so that a driver never reads half of it after a write
+  // that failed part-way.
+  return WriteFileAtomically(
+      path_, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 std::optional<std::vector<unsigned char>> TempAttributeFile::Read() const {

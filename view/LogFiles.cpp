@@ -49,7 +49,8 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-bool SaveLogLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+bool SaveLogLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                  std::string* error) {
   std::string text;
   for (const std::string& line : lines) {
     text += line;
@@ -57,7 +58,7 @@ bool SaveLogLines(const std::filesystem::path& path, const std::vector<std::stri
       text += '\n';
     }
   }
-  return WriteFileAtomically(path, text);
+  return WriteFileAtomically(path, text, error);
 }
 
 }  // namespace orvane

@@ -39,7 +39,9 @@ std::vector<std::string> SplitLines(const std::string& text);
 
 /// Writes the lines as a text file, each ending in a line break (a line
 /// that ends in one keeps just that), replacing the file atomically. false
-/// when it cannot be written.
-bool SaveLogLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+/// when it cannot be written, with error (when given) naming the file and
+/// the reason.
+bool SaveLogLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                  std::string* error = nullptr);
 
 }  // namespace orvane

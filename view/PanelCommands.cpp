@@ -49,27 +49,42 @@ class PanelCommands::ShortSink final : public TransferSink {
 };
 
 // Opens a trace file for one command and closes it when the command ends;
-// where it went is kept in written.
+// where it went is kept in written. A trace that cannot be created or
+// written in full leaves the link working without one, and the user is
+// told which file and why once the command is over.
 class PanelCommands::TraceScope {
  public:
   TraceScope(const char* name, const std::filesystem::path& directory,
-             std::filesystem::path& written) {
-    // A trace that cannot be created leaves the link working without one.
+             std::filesystem::path& written, UserInterface& ui)
+      : written_(written), ui_(ui) {
     written.clear();
-    if (OpenTrace(name, directory)) {
-      written = std::filesystem::absolute(directory.empty() ? std::filesystem::path(name)
-                                                            : directory / name);
+    const std::filesystem::path path =
+        directory.empty() ? std::filesystem::path(name) : directory / name;
+    if (OpenTrace(name, directory, &error_)) {
+      written = std::filesystem::absolute(path);
     }
   }
   /// The trace of a Write, Read or Verify begins with the program version.
   TraceScope(const char* name, const std::filesystem::path& directory,
-             std::filesystem::path& written, const std::string& version)
-      : TraceScope(name, directory, written) {
+             std::filesystem::path& written, UserInterface& ui, const std::string& version)
+      : TraceScope(name, directory, written, ui) {
     TraceNote(kProgramVersionNote + version);
   }
-  ~TraceScope() { CloseTrace(); }
+  ~TraceScope() {
+    if (error_.empty() && !CloseTrace(&error_)) {
+      written_.clear();
+    }
+    if (!error_.empty()) {
+      ui_.Show(kTraceNotWrittenText + error_, Icon::Exclamation);
+    }
+  }
   TraceScope(const TraceScope&) = delete;
   TraceScope& operator=(const TraceScope&) = delete;
+
+ private:
+  std::filesystem::path& written_;
+  UserInterface& ui_;
+  std::string error_;
 };
 
 int BaudRateFor(const TOvProject& project) {
@@ -178,7 +193,7 @@ bool PanelCommands::CheckIncompleteData() {
 
 CommandResult PanelCommands::Write() {
   ClearLastError();
-  TraceScope trace(kWriteTrace, traceDir_, tracePath_, ProgramVersionText());
+  TraceScope trace(kWriteTrace, traceDir_, tracePath_, ui_, ProgramVersionText());
   SetBaudRateSetting(BaudRateFor(project_));
   if (!CheckIncompleteData()) {
     return CommandResult::Declined;
@@ -197,7 +212,7 @@ CommandResult PanelCommands::Write() {
 CommandResult PanelCommands::Read() {
   ClearLastError();
   modified_ = false;
-  TraceScope trace(kReadTrace, traceDir_, tracePath_, ProgramVersionText());
+  TraceScope trace(kReadTrace, traceDir_, tracePath_, ui_, ProgramVersionText());
   Question question;
   question.text = LoadString(strings::kReadOverwritesQuestion);
   question.icon = Icon::Exclamation;
@@ -237,7 +252,7 @@ VerifyResult PanelCommands::Verify() {
       return result;
     }
   }
-  TraceScope trace(kReadTrace, traceDir_, tracePath_, ProgramVersionText());
+  TraceScope trace(kReadTrace, traceDir_, tracePath_, ui_, ProgramVersionText());
   TOvProject read;
   const TransferOutcome outcome = ReadInto(read);
   result.result = FromOutcome(outcome);
@@ -446,7 +461,7 @@ PanelCommands::IdentifyResult PanelCommands::Identify() {
 CommandResult PanelCommands::Firmware(int32_t operation, const std::string& imagePath,
                                       int baudRate) {
   ClearLastError();
-  TraceScope trace(kWriteTrace, traceDir_, tracePath_);
+  TraceScope trace(kWriteTrace, traceDir_, tracePath_, ui_);
   SetBaudRateSetting(baudRate);
   return FromOutcome(RunLong(operation, &project_, imagePath));
 }

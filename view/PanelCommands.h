@@ -34,6 +34,9 @@ inline constexpr const char* kIncompleteDataText =
 /// note itself begins with "-- ", so the line begins with it twice.
 inline constexpr const char* kProgramVersionNote = "-- Program version: ";
 inline constexpr const char* kWriteTrace = "Write.txt";
+/// Said, with the file and the reason, when a command's trace could not be
+/// created or written in full.
+inline constexpr const char* kTraceNotWrittenText = "The trace file was not written: ";
 inline constexpr const char* kReadTrace = "Read.txt";
 
 /// How a command ended.

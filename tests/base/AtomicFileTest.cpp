@@ -42,8 +42,11 @@ TEST(AtomicFile, AFolderThatIsNotThereIsRefused) {
     fs::path path;
     std::string error;
   } cases[] = {
-      {dir / "missing" / "out.ovx", "the folder " + (dir / "missing").string() + " does not exist"},
-      {dir / "file" / "out.ovx", (dir / "file").string() + " is not a folder"},
+      {dir / "missing" / "out.ovx", "cannot write " + (dir / "missing" / "out.ovx").string() +
+                                        ": the folder " + (dir / "missing").string() +
+                                        " does not exist"},
+      {dir / "file" / "out.ovx", "cannot write " + (dir / "file" / "out.ovx").string() + ": " +
+                                     (dir / "file").string() + " is not a folder"},
   };
   for (const auto& test : cases) {
     std::string error;

@@ -58,7 +58,15 @@ void AddressLogDialog::resizeEvent(QResizeEvent* event) {
 
 bool AddressLogDialog::Save() {
   const std::optional<std::string> path = ChooseLogFile(ui_);
-  return path && SaveAddressLogFile(*path, lines_);
+  if (!path) {
+    return false;
+  }
+  std::string error;
+  if (!SaveAddressLogFile(*path, lines_, &error)) {
+    ui_.Show("Unable to save the log.\n" + error, Icon::Stop, "Error");
+    return false;
+  }
+  return true;
 }
 
 }  // namespace orvane

@@ -214,8 +214,9 @@ void CCommProgDlg::Start() {
   }
   const std::string port = port_->currentData().toString().toStdString();
   // The choice is stored first; a port that cannot be stored starts
-  // nothing.
+  // nothing, and says why.
   if (ports_.settings != nullptr && !ports_.settings->SetPort(port)) {
+    ShowError("The port could not be stored.", ports_.settings->WriteError());
     return;
   }
   std::string device = port;

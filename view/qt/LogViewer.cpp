@@ -43,7 +43,15 @@ LogViewer::LogViewer(UserInterface& ui, QWidget* parent, const QString& title,
 
 bool LogViewer::Save() {
   const std::optional<std::string> path = ChooseLogFile(ui_);
-  return path && SaveLogLines(*path, lines_);
+  if (!path) {
+    return false;
+  }
+  std::string error;
+  if (!SaveLogLines(*path, lines_, &error)) {
+    ui_.Show("Unable to save the log.\n" + error, Icon::Stop, "Error");
+    return false;
+  }
+  return true;
 }
 
 }  // namespace orvane
