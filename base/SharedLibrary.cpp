@@ -1,5 +1,6 @@
 #include "base/SharedLibrary.h"
 
+#include <mutex>
 #include <utility>
 
 #if defined(_WIN32)
@@ -9,6 +10,20 @@
 #endif
 
 namespace orvane {
+namespace {
+
+// Loads and unloads one at a time across the process. The platform's
+// loader serializes them itself, but under a lock of its own that
+// ThreadSanitizer cannot see: a library that one thread unloads and another
+// thread loads at the same addresses (the driver scan's thread and a
+// project's driver) would otherwise look like a race on the library's data.
+// Recursive: a library's start-up code may load another.
+std::recursive_mutex& LoaderMutex() {
+  static std::recursive_mutex mutex;
+  return mutex;
+}
+
+}  // namespace
 
 SharedLibrary::~SharedLibrary() {
   Close();
@@ -32,6 +47,7 @@ SharedLibrary& SharedLibrary::operator=(SharedLibrary&& other) noexcept {
 bool SharedLibrary::Open(const std::string& path) {
   Close();
   error_.clear();
+  const std::lock_guard<std::recursive_mutex> lock(LoaderMutex());
 #if defined(_WIN32)
   handle_ =
       reinterpret_cast<void*>(LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
@@ -56,6 +72,7 @@ bool SharedLibrary::Open(const std::string& path) {
 
 void SharedLibrary::Close() {
   if (handle_ != nullptr) {
+    const std::lock_guard<std::recursive_mutex> lock(LoaderMutex());
 #if defined(_WIN32)
     FreeLibrary(reinterpret_cast<HMODULE>(handle_));
 #else

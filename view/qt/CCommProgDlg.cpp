@@ -1,6 +1,8 @@
 #include "view/qt/CCommProgDlg.h"
 
 #include <algorithm>
+#include <deque>
+#include <mutex>
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -72,19 +74,38 @@ QString Caption(const PortChoice& choice) {
 }  // namespace
 
 // Hands the worker's notifications to the dialog's thread, in order. The
-// dialog outlives the worker, and a notification still queued when the
-// dialog goes is dropped with it.
+// notification itself goes through the sink's own lock, and the event that
+// tells the dialog to take the next one carries nothing: what one thread
+// writes and the other reads is ordered by a lock both of them take, not by
+// Qt's event queue alone. The dialog outlives the worker, and a
+// notification still queued when the dialog goes is dropped with it.
 class CCommProgDlg::Sink final : public TransferSink {
  public:
   explicit Sink(CCommProgDlg* dialog) : dialog_(dialog) {}
   void Post(const TransferNotification& notification) override {
-    CCommProgDlg* dialog = dialog_;
-    QMetaObject::invokeMethod(
-        dialog, [dialog, notification] { dialog->Take(notification); }, Qt::QueuedConnection);
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      posted_.push_back(notification);
+    }
+    // One event for each notification, so that a box shown while one is
+    // taken (its own event loop) takes the next ones in order.
+    QMetaObject::invokeMethod(dialog_, "TakePosted", Qt::QueuedConnection);
+  }
+  /// The oldest notification not yet taken.
+  std::optional<TransferNotification> Next() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (posted_.empty()) {
+      return std::nullopt;
+    }
+    TransferNotification next = std::move(posted_.front());
+    posted_.pop_front();
+    return next;
   }
 
  private:
   CCommProgDlg* const dialog_;
+  std::mutex mutex_;
+  std::deque<TransferNotification> posted_;
 };
 
 CCommProgDlg::CCommProgDlg(TransferJob& job, const TransferServices& services, TransferPorts ports,
@@ -291,6 +312,12 @@ void CCommProgDlg::ShowError(const std::string& text, const std::string& details
   message.icon = Icon::Stop;
   message.details = details;
   services_.ui.ShowMessage(message);
+}
+
+void CCommProgDlg::TakePosted() {
+  if (const std::optional<TransferNotification> next = sink_->Next()) {
+    Take(*next);
+  }
 }
 
 void CCommProgDlg::Take(const TransferNotification& notification) {

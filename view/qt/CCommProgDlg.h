@@ -80,6 +80,8 @@ class CCommProgDlg final : public QDialog {
  private:
   class Sink;
 
+  /// Takes the next notification the worker has posted (one event each).
+  Q_INVOKABLE void TakePosted();
   void Take(const TransferNotification& notification);
   void Render();
   /// Back to choosing a port: the combo and Start enabled again.

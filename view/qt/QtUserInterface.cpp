@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QThread>
+#include <condition_variable>
+#include <functional>
 
 #include "base/StringTable.h"
 #include "view/qt/ChoiceDialog.h"
@@ -39,7 +41,26 @@ QStringList QtNameFilters(const std::string& filter) {
   return filters;
 }
 
+// One call from another thread: run on this object's thread, or dropped
+// with the object. It lives on the calling thread's stack while that waits.
+struct QtUserInterface::HandedCall {
+  std::function<void()> run;
+  std::mutex mutex;
+  std::condition_variable over;
+  bool ended = false;  // guarded by mutex: run, or dropped
+};
+
 QtUserInterface::QtUserInterface(QObject* parent) : QObject(parent) {}
+
+QtUserInterface::~QtUserInterface() {
+  std::lock_guard<std::mutex> lock(handedMutex_);
+  for (HandedCall* call : handed_) {
+    std::lock_guard<std::mutex> callLock(call->mutex);
+    call->ended = true;
+    call->over.notify_one();
+  }
+  handed_.clear();
+}
 
 template <typename Result, typename Function>
 Result QtUserInterface::OnUiThread(Result fallback, Function&& function) {
@@ -50,9 +71,34 @@ Result QtUserInterface::OnUiThread(Result fallback, Function&& function) {
   // thread waits. Should this object go first, the call is dropped and the
   // fallback answers.
   Result result = fallback;
-  QMetaObject::invokeMethod(
-      this, [&result, &function] { result = function(); }, Qt::BlockingQueuedConnection);
+  HandedCall call;
+  call.run = [&result, &function] { result = function(); };
+  {
+    std::lock_guard<std::mutex> lock(handedMutex_);
+    handed_.push_back(&call);
+  }
+  QMetaObject::invokeMethod(this, "RunHandedCall", Qt::QueuedConnection);
+  std::unique_lock<std::mutex> lock(call.mutex);
+  call.over.wait(lock, [&call] { return call.ended; });
   return result;
+}
+
+void QtUserInterface::RunHandedCall() {
+  HandedCall* call = nullptr;
+  {
+    std::lock_guard<std::mutex> lock(handedMutex_);
+    if (handed_.empty()) {
+      return;
+    }
+    call = handed_.front();
+    handed_.pop_front();
+  }
+  call->run();
+  // Told under the call's lock: once the caller sees the end it returns,
+  // and the call is gone.
+  std::lock_guard<std::mutex> lock(call->mutex);
+  call->ended = true;
+  call->over.notify_one();
 }
 
 QWidget* QtUserInterface::DialogParent() const {

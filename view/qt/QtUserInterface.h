@@ -6,7 +6,9 @@
 // handed to the user-interface thread, which shows the dialog from its event
 // loop, and the calling thread waits for the answer. The user-interface
 // thread's event loop keeps running all the while, so its progress display
-// and timers stay alive; it must never wait for that worker itself.
+// and timers stay alive; it must never wait for that worker itself. The
+// call and its answer pass between the threads under locks of this object,
+// so that what each thread writes is ordered before the other reads it.
 #pragma once
 
 #include <QObject>
@@ -14,6 +16,8 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <deque>
+#include <mutex>
 
 #include "base/UserInterface.h"
 
@@ -29,6 +33,9 @@ class QtUserInterface final : public QObject, public UserInterface {
  public:
   /// Must be made on the user-interface thread.
   explicit QtUserInterface(QObject* parent = nullptr);
+  /// A call still waiting for this object's thread is dropped: its caller
+  /// gets the fallback answer.
+  ~QtUserInterface() override;
 
   /// The window the dialogs belong to (the main frame).
   void SetMainWindow(QWidget* window) { mainWindow_ = window; }
@@ -40,6 +47,8 @@ class QtUserInterface final : public QObject, public UserInterface {
   std::optional<int> Choose(const ChoiceRequest& request) override;
 
  private:
+  struct HandedCall;
+
   template <typename Result, typename Function>
   Result OnUiThread(Result fallback, Function&& function);
   QWidget* DialogParent() const;
@@ -47,7 +56,13 @@ class QtUserInterface final : public QObject, public UserInterface {
   std::optional<std::string> ChooseFileHere(const FileRequest& request, bool save);
   std::optional<int> ChooseHere(const ChoiceRequest& request);
 
+  /// Runs the oldest call handed over from another thread (one event for
+  /// each call).
+  Q_INVOKABLE void RunHandedCall();
+
   QPointer<QWidget> mainWindow_;
+  std::mutex handedMutex_;
+  std::deque<HandedCall*> handed_;  // guarded by handedMutex_
 };
 
 }  // namespace orvane

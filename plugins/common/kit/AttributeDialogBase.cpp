@@ -141,7 +141,7 @@ void AttributeDialogBase::accept() {
 }
 
 void AttributeDialogBase::ShowHelp() {
-  OpenHelpFile(corvel_, State().helpFile);
+  OpenHelpFile(corvel_, CurrentState().helpFile);
 }
 
 }  // namespace orvane::plugin

@@ -84,7 +84,7 @@ void FillDetails(const char* name, PlcDetailsInfo* out) {
   CopyText(out->maker, identity.maker);
   CopyText(out->model, identity.model);
   CopyText(out->protocol, identity.protocol);
-  CopyText(out->helpFile, State().helpFile.c_str());
+  CopyText(out->helpFile, CurrentState().helpFile.c_str());
   out->mainHelpContext = identity.mainHelpContext;
   out->dialogHelpContext = identity.dialogHelpContext;
   out->mapLength = identity.map.length;

@@ -1,6 +1,9 @@
 // The process-wide state of a loaded driver: application type, current help
 // file and message switch. Each plug-in module has its own copy (the kit is
-// linked into every plug-in with hidden visibility).
+// linked into every plug-in with hidden visibility). Two threads may hold
+// the same module at once (the driver scan and a project's driver both load
+// it, and the loader hands both the one copy), so the state is kept under a
+// lock and read as a copy.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +21,10 @@ struct DriverState {
   bool messageSwitch = true;
 };
 
-DriverState& State();
+/// The state at one moment.
+DriverState CurrentState();
+/// Whether the next validation or rebuild may show message boxes.
+void SetMessageSwitch(bool on);
 
 /// The state a freshly loaded driver starts with: type 0, its type-0 help
 /// file, messages on.
@@ -35,8 +41,8 @@ CCorvel OperationCorvel();
 /// Switches the driver's messages off for its lifetime and back on after.
 class MessagesOff {
  public:
-  MessagesOff() { State().messageSwitch = false; }
-  ~MessagesOff() { State().messageSwitch = true; }
+  MessagesOff() { SetMessageSwitch(false); }
+  ~MessagesOff() { SetMessageSwitch(true); }
   MessagesOff(const MessagesOff&) = delete;
   MessagesOff& operator=(const MessagesOff&) = delete;
 };

@@ -83,6 +83,77 @@ class QtUserInterfaceTest : public QObject {
     QCOMPARE(answer.load(), Answer::No);
   }
 
+  void twoWorkersAskingAtOnceEachGetTheirOwnAnswer() {
+    QtUserInterface ui;
+    // Answers whatever box is on top: Yes to the first question, No to the
+    // second, whichever shows first (the second may open over the first).
+    QTimer answerer;
+    answerer.setInterval(5);
+    connect(&answerer, &QTimer::timeout, this, [] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (dialog == nullptr || !dialog->isVisible()) {
+        return;
+      }
+      const QLabel* text = dialog->findChild<QLabel*>(QStringLiteral("text"));
+      const bool first = text != nullptr && text->text() == QStringLiteral("First?");
+      QTest::mouseClick(dialog->findChild<QPushButton*>(first ? QStringLiteral("yesButton")
+                                                              : QStringLiteral("noButton")),
+                        Qt::LeftButton);
+    });
+    answerer.start();
+    std::atomic<int> done{0};
+    std::atomic<Answer> answers[2] = {Answer::Cancel, Answer::Cancel};
+    auto ask = [&](int which, const char* text) {
+      Question question;
+      question.text = text;
+      question.buttons = Buttons::YesNo;
+      question.defaultAnswer = Answer::Yes;
+      answers[which] = ui.Ask(question);
+      ++done;
+    };
+    std::thread first(ask, 0, "First?");
+    std::thread second(ask, 1, "Second?");
+    QTRY_VERIFY_WITH_TIMEOUT(done == 2, 20000);
+    first.join();
+    second.join();
+    QCOMPARE(answers[0].load(), Answer::Yes);
+    QCOMPARE(answers[1].load(), Answer::No);
+  }
+
+  void aCallStillQueuedWhenTheInterfaceGoesGetsTheFallback() {
+    auto* ui = new QtUserInterface;
+    // Holds back the call the worker hands over, as an event loop that
+    // never got to it would, and then the interface goes.
+    struct HoldBack : QObject {
+      std::atomic<bool> held{false};
+      bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::MetaCall) {
+          return false;
+        }
+        held = true;
+        return true;
+      }
+    } holdBack;
+    ui->installEventFilter(&holdBack);
+    std::atomic<bool> done{false};
+    std::atomic<Answer> answer{Answer::Cancel};
+    std::thread worker([&] {
+      Question question;
+      question.text = "Continue?";
+      question.buttons = Buttons::YesNo;
+      question.defaultAnswer = Answer::No;
+      answer = ui->Ask(question);
+      done = true;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(holdBack.held, 20000);
+    QVERIFY(!done);
+    delete ui;
+    QTRY_VERIFY_WITH_TIMEOUT(done, 20000);
+    worker.join();
+    QCOMPARE(answer.load(), Answer::No);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+  }
+
   void boxesHaveTheCoresButtonsDefaultsAndEscape() {
     QtUserInterface ui;
     struct Case {
