@@ -8,7 +8,8 @@
 #   scripts/fuzz-campaign.sh BUILD_DIR WORK_DIR [TARGET...]
 #
 # BUILD_DIR is a build made with -DORVANE_FUZZ=ON (see tests/fuzz/CMakeLists.txt).
-# RUNS and SECONDS_PER_TARGET change the bounds.
+# RUNS and SECONDS_PER_TARGET change the bounds, PARALLEL the number of
+# targets run at once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:?build directory}
@@ -44,4 +45,4 @@ run_one() {
 }
 export -f run_one
 export build work runs seconds
-printf '%s\n' "${targets[@]}" | xargs -P 2 -I{} bash -c 'run_one "$@"' _ {}
+printf '%s\n' "${targets[@]}" | xargs -P "${PARALLEL:-2}" -I{} bash -c 'run_one "$@"' _ {}

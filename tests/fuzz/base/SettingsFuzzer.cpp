@@ -17,6 +17,14 @@
 
 namespace {
 
+// A folder in memory when there is one: the files are written for every
+// input.
+std::filesystem::path ScratchFolder() {
+  std::error_code error;
+  return std::filesystem::is_directory("/dev/shm", error) ? std::filesystem::path("/dev/shm")
+                                                          : std::filesystem::temp_directory_path();
+}
+
 std::filesystem::path folder;
 
 void Write(const std::filesystem::path& path, std::string_view text) {
@@ -91,8 +99,7 @@ void CheckSettings(std::string_view text, const std::string& value) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  folder =
-      std::filesystem::temp_directory_path() / ("orvane-fuzz-settings-" + std::to_string(getpid()));
+  folder = ScratchFolder() / ("orvane-fuzz-settings-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
   std::atexit([] {
     std::error_code error;

@@ -51,7 +51,7 @@ void CheckBlock(std::span<const uint8_t> block) {
     expected[0] = static_cast<uint8_t>(expected.size() & 0xFF);
     expected[1] = static_cast<uint8_t>(expected.size() >> 8);
   }
-  for (const auto [form, record] :
+  for (const auto& [form, record] :
        {std::pair{PlcAttributeForm::SinglePanel, PlcRecordForm::SinglePanel},
         std::pair{PlcAttributeForm::MultiPanel, PlcRecordForm::MultiPanel}}) {
     const orvane::EncodedStream encoded = orvane::EncodePlcAttributes(block, form);
@@ -75,8 +75,7 @@ void CheckBlock(std::span<const uint8_t> block) {
     const std::span<const uint8_t> stored =
         std::span<const uint8_t>(stream.bytes).first(stream.bytes.size() - 2);
     if (orvane::sim::CheckMultiplexerPlcStream(stream.bytes) != 0 ||
-        orvane::sim::PlcBlockFromStoredStream(stored) !=
-            std::vector<uint8_t>(stored.begin(), stored.end())) {
+        orvane::sim::PlcBlockFromStoredStream(stored) != expected) {
       std::abort();
     }
   }

@@ -16,6 +16,14 @@
 
 namespace {
 
+// A folder in memory when there is one: the files are written for every
+// input.
+std::filesystem::path ScratchFolder() {
+  std::error_code error;
+  return std::filesystem::is_directory("/dev/shm", error) ? std::filesystem::path("/dev/shm")
+                                                          : std::filesystem::temp_directory_path();
+}
+
 class SilentUserInterface : public orvane::UserInterface {
  public:
   void ShowMessage(const orvane::Message&) override {}
@@ -41,9 +49,7 @@ std::string FirstLine(std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  path = (std::filesystem::temp_directory_path() /
-          ("orvane-fuzz-" + std::to_string(getpid()) + ".map"))
-             .string();
+  path = (ScratchFolder() / ("orvane-fuzz-" + std::to_string(getpid()) + ".map")).string();
   std::atexit([] { std::filesystem::remove(path); });
   return 0;
 }

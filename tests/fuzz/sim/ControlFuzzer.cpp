@@ -13,6 +13,7 @@
 #include "sim/SimulatedPanel.h"
 #include "sim/StateFile.h"
 #include "sim/TerminalDisplay.h"
+#include "tests/fuzz/support/StagedPlugins.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ void CheckAnswer(const std::string& line) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The register names go through the driver the panel's image names.
   setenv("ORVANE_INSTALL_DIR", ORVANE_FUZZ_INSTALL_DIR, 0);
+  orvane::fuzzing::KeepStagedPluginsLoaded(ORVANE_FUZZ_INSTALL_DIR);
   return 0;
 }
 

@@ -6,6 +6,7 @@
 // restores into a device saving the same text.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <span>
@@ -95,7 +96,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string saved = orvane::sim::SaveState(*device);
   std::string error;
   const auto restored = orvane::sim::DeviceFromState(saved, error);
-  if (restored == nullptr || orvane::sim::SaveState(*restored) != saved) {
+  const std::string again = restored != nullptr ? orvane::sim::SaveState(*restored) : error;
+  if (again != saved) {
+    std::fprintf(stderr, "saved:\n%s\nrestored:\n%s\n", saved.c_str(), again.c_str());
     std::abort();
   }
   return 0;

@@ -14,6 +14,7 @@
 #include "plchost/DriverCatalog.h"
 #include "project/PanelModels.h"
 #include "project/TOvProject.h"
+#include "tests/fuzz/support/StagedPlugins.h"
 #include "view/DocumentBinding.h"
 #include "view/MessageEditor.h"
 #include "view/MessageTable.h"
@@ -124,6 +125,7 @@ void CheckSetPointPaste(const std::string& text) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   setenv("ORVANE_INSTALL_DIR", ORVANE_FUZZ_INSTALL_DIR, 0);
+  orvane::fuzzing::KeepStagedPluginsLoaded(ORVANE_FUZZ_INSTALL_DIR);
   catalog = std::make_unique<orvane::DriverCatalog>(std::string(ORVANE_FUZZ_INSTALL_DIR) + "/dll");
   catalog->ScanDrivers();
   Bind(textProject, orvane::kModelOv200P);
