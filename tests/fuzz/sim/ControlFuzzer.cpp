@@ -35,7 +35,8 @@ void CheckAnswer(const std::string& line) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The register names go through the driver the panel's image names.
   setenv("ORVANE_INSTALL_DIR", ORVANE_FUZZ_INSTALL_DIR, 0);
-  orvane::fuzzing::KeepStagedPluginsLoaded(ORVANE_FUZZ_INSTALL_DIR);
+  const std::string dir = std::getenv("ORVANE_INSTALL_DIR");
+  orvane::fuzzing::KeepStagedPluginsLoaded(dir);
   return 0;
 }
 

@@ -125,8 +125,9 @@ void CheckSetPointPaste(const std::string& text) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   setenv("ORVANE_INSTALL_DIR", ORVANE_FUZZ_INSTALL_DIR, 0);
-  orvane::fuzzing::KeepStagedPluginsLoaded(ORVANE_FUZZ_INSTALL_DIR);
-  catalog = std::make_unique<orvane::DriverCatalog>(std::string(ORVANE_FUZZ_INSTALL_DIR) + "/dll");
+  const std::string dir = std::getenv("ORVANE_INSTALL_DIR");
+  orvane::fuzzing::KeepStagedPluginsLoaded(dir);
+  catalog = std::make_unique<orvane::DriverCatalog>(dir + "/dll");
   catalog->ScanDrivers();
   Bind(textProject, orvane::kModelOv200P);
   Bind(setPointProject, orvane::kModelOvSP);
