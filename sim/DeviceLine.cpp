@@ -47,7 +47,7 @@ void DeviceLine::Note(const std::string& text) const {
 std::vector<Transmission> DeviceLine::Receive(std::span<const uint8_t> bytes,
                                               const LineSettings& sender) {
   std::vector<Transmission> out;
-  if (bytes.empty()) {
+  if (bytes.empty() || unplugged_) {
     return out;
   }
   if (!Matches(sender, baudRate_)) {
@@ -70,6 +70,9 @@ std::vector<Transmission> DeviceLine::Receive(std::span<const uint8_t> bytes,
         receiver_.Reset();
         if (std::optional<Transmission> reply = HandleFrame(frame)) {
           out.push_back(std::move(*reply));
+        }
+        if (unplugged_) {
+          return out;
         }
         break;
       }
@@ -101,6 +104,11 @@ std::optional<Transmission> DeviceLine::HandleFrame(std::span<const uint8_t> fra
     return std::nullopt;
   }
   const int command = ++commands_;
+  if (faults_.unplugAt == command) {
+    Note("   fault: the line is unplugged: " + HexText(frame) + " is lost");
+    unplugged_ = true;
+    return std::nullopt;
+  }
   Note("<- " + HexText(frame));
   if (faults_.stopAfter > 0 && command > faults_.stopAfter) {
     Note("   fault: stopped answering after " + std::to_string(faults_.stopAfter) + " commands");
@@ -108,10 +116,13 @@ std::optional<Transmission> DeviceLine::HandleFrame(std::span<const uint8_t> fra
   }
 
   std::optional<Bytes> reply;
-  if (const auto refusal = faults_.refuse.find(frame[p::kCodeOffset]);
-      refusal != faults_.refuse.end()) {
-    Note("   fault: refused with error code " + std::to_string(refusal->second));
-    reply = StandardReply(refusal->second);
+  const auto byCode = faults_.refuse.find(frame[p::kCodeOffset]);
+  const auto byNumber = faults_.refuseCommand.find(command);
+  if (byNumber != faults_.refuseCommand.end() || byCode != faults_.refuse.end()) {
+    const uint8_t error =
+        byNumber != faults_.refuseCommand.end() ? byNumber->second : byCode->second;
+    Note("   fault: refused with error code " + std::to_string(error));
+    reply = StandardReply(error);
     lastCommand_.clear();
     lastReply_.reset();
   } else {

@@ -59,6 +59,8 @@ class DeviceLine {
   /// Commands received and replies sent so far.
   int CommandCount() const { return commands_; }
   int ReplyCount() const { return replies_; }
+  /// The unplug fault has cut the line: nothing gets through any more.
+  bool Unplugged() const { return unplugged_; }
 
  private:
   std::optional<Transmission> HandleFrame(std::span<const uint8_t> frame);
@@ -72,6 +74,7 @@ class DeviceLine {
   FrameReceiver receiver_;
   int commands_ = 0;
   int replies_ = 0;
+  bool unplugged_ = false;
   // The last command the device answered and its reply: the same frame
   // again, straight after, is the program's retry of a reply it did not get.
   Bytes lastCommand_;

@@ -100,6 +100,10 @@ std::string DescribeFaults(const FaultPlan& plan) {
     std::snprintf(line, sizeof line, "refuse command 0x%02X with error code %d\n", code, error);
     text += line;
   }
+  for (const auto& [command, error] : plan.refuseCommand) {
+    std::snprintf(line, sizeof line, "refuse command %d with error code %d\n", command, error);
+    text += line;
+  }
   if (plan.stopAfter > 0) {
     text += "stop answering after " + std::to_string(plan.stopAfter) + " commands\n";
   }
@@ -108,6 +112,9 @@ std::string DescribeFaults(const FaultPlan& plan) {
   }
   if (!plan.unknownCodeOn.empty()) {
     text += "answer command " + JoinNumbers(plan.unknownCodeOn) + " with an unknown reply code\n";
+  }
+  if (plan.unplugAt > 0) {
+    text += "unplug the line at command " + std::to_string(plan.unplugAt) + "\n";
   }
   return text;
 }

@@ -26,6 +26,9 @@ struct FaultPlan {
   /// Command code -> error code: every such command is refused with a
   /// standard reply carrying the error code, without being carried out.
   std::map<uint8_t, uint8_t> refuse = {};
+  /// Command number -> error code: that one command is refused the same way,
+  /// whatever it is.
+  std::map<int, uint8_t> refuseCommand = {};
   /// When not 0: the device carries out and answers this many commands, then
   /// falls silent for good.
   int stopAfter = 0;
@@ -34,6 +37,10 @@ struct FaultPlan {
   /// Commands answered with a reply code the program does not know (0x5A)
   /// in place of their reply (the device still acts on them).
   std::set<int> unknownCodeOn = {};
+  /// When not 0: the line is cut as this command goes out (the device is
+  /// unplugged): the device never gets it, and from then on the program's
+  /// port fails every write and read and does not open again.
+  int unplugAt = 0;
 
   bool operator==(const FaultPlan&) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <stdexcept>
 
 namespace orvane::sim {
@@ -20,6 +21,7 @@ struct InProcessSimulator::Shared {
   uint64_t now_ms = 0;
   bool portOpen = false;
   bool alive = true;  // false once the simulator is gone
+  std::function<void(int)> commandHook;
   std::string openedName;
 };
 
@@ -37,7 +39,7 @@ class InProcessSimulator::Port : public SerialPort {
       return false;
     }
     std::lock_guard<std::mutex> lock(shared_->mutex);
-    if (open_ || !shared_->alive || shared_->portOpen) {
+    if (open_ || !shared_->alive || shared_->portOpen || shared_->line.Unplugged()) {
       return false;
     }
     shared_->portOpen = true;
@@ -83,6 +85,11 @@ class InProcessSimulator::Port : public SerialPort {
     std::lock_guard<std::mutex> lock(shared_->mutex);
     const uint64_t timeout_ms =
         uint64_t{timeouts_.read_total_multiplier_ms} + timeouts_.read_total_constant_ms;
+    if (shared_->line.Unplugged()) {
+      // The device has gone: what was on its way is lost, and every read
+      // fails once its time-out has passed.
+      shared_->input.clear();
+    }
     if (!shared_->alive || shared_->input.empty() ||
         shared_->input.front().at_ms > shared_->now_ms + timeout_ms) {
       shared_->now_ms += timeout_ms;
@@ -98,19 +105,31 @@ class InProcessSimulator::Port : public SerialPort {
     if (!open_) {
       return false;
     }
-    std::lock_guard<std::mutex> lock(shared_->mutex);
-    if (!shared_->alive) {
-      return false;
+    std::function<void(int)> hook;
+    int first = 0;
+    int last = 0;
+    {
+      std::lock_guard<std::mutex> lock(shared_->mutex);
+      if (!shared_->alive || shared_->line.Unplugged()) {
+        return false;
+      }
+      first = shared_->line.CommandCount() + 1;
+      for (const Transmission& reply : shared_->line.Receive(bytes, settings_)) {
+        // The line keeps the order of what was sent.
+        uint64_t at_ms = shared_->now_ms + reply.delay_ms;
+        if (!shared_->input.empty()) {
+          at_ms = std::max(at_ms, shared_->input.back().at_ms);
+        }
+        for (const uint8_t byte : reply.bytes) {
+          shared_->input.push_back({at_ms, byte});
+        }
+      }
+      last = shared_->line.CommandCount();
+      hook = shared_->commandHook;
     }
-    for (const Transmission& reply : shared_->line.Receive(bytes, settings_)) {
-      // The line keeps the order of what was sent.
-      uint64_t at_ms = shared_->now_ms + reply.delay_ms;
-      if (!shared_->input.empty()) {
-        at_ms = std::max(at_ms, shared_->input.back().at_ms);
-      }
-      for (const uint8_t byte : reply.bytes) {
-        shared_->input.push_back({at_ms, byte});
-      }
+    // Outside the lock: the hook may look at the simulator.
+    for (int command = first; hook && command <= last; ++command) {
+      hook(command);
     }
     return true;
   }
@@ -174,6 +193,11 @@ int InProcessSimulator::BaudRate() const {
 void InProcessSimulator::SetLog(DeviceLine::Log log) {
   std::lock_guard<std::mutex> lock(shared_->mutex);
   shared_->line.SetLog(std::move(log));
+}
+
+void InProcessSimulator::SetCommandHook(std::function<void(int command)> hook) {
+  std::lock_guard<std::mutex> lock(shared_->mutex);
+  shared_->commandHook = std::move(hook);
 }
 
 int InProcessSimulator::CommandCount() const {

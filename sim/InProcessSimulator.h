@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -52,6 +53,11 @@ class InProcessSimulator {
   int BaudRate() const;
   /// Receives the line's log (every frame in and out, every fault).
   void SetLog(DeviceLine::Log log);
+  /// Called on the port's thread, outside the simulator's lock, with the
+  /// number of every command the device has received, once the write that
+  /// brought it has been taken in (the place to cancel an operation at an
+  /// exact exchange). None: nothing is called.
+  void SetCommandHook(std::function<void(int command)> hook);
   int CommandCount() const;
   int ReplyCount() const;
   /// Virtual milliseconds the line has made its users wait.

@@ -9,6 +9,7 @@
 #include "link/MuxPlcAttrCollector.h"
 #include "link/Protocol.h"
 #include "link/SimpleCommands.h"
+#include "link/StandardReplies.h"
 #include "link/StatusReplies.h"
 #include "link/TOvXComm.h"
 #include "link/Trace.h"
@@ -72,7 +73,13 @@ bool TOvProjectHelper::ReadMultiPanelSystem(TOvXComm& link) {
     const std::unique_ptr<TOvXResp> reply = link.Transact(command);
     const auto* status = dynamic_cast<const TOvStatusIdResp*>(reply.get());
     if (status == nullptr) {
-      continue;  // no panel on this port
+      if (dynamic_cast<const TOvErrorResp*>(reply.get()) != nullptr) {
+        continue;  // nothing answers: no panel on this port
+      }
+      // Something answered, but not with a panel's status: a read that went
+      // on would lose this port's panel and still report success.
+      ReportResponse(reply.get());
+      return false;
     }
     const int32_t model = status->PanelModel();
     if (model == kModelNotConfigured) {

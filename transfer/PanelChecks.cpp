@@ -102,10 +102,15 @@ bool TOvProjectHelper::SwitchPort(TOvXComm& link, int32_t port) {
   SetRoute(port);
   TOvSwitchPrtCmd command(static_cast<uint8_t>(port));
   const std::unique_ptr<TOvXResp> reply = link.Transact(command);
-  // The multiplexer's answer to a switch counts whatever its code.
-  if (dynamic_cast<const TOvStdResp*>(reply.get()) != nullptr) {
+  if (const auto* standard = dynamic_cast<const TOvStdResp*>(reply.get()); standard != nullptr) {
     deviceAnswered_ = true;
-    return true;
+    if (standard->ErrorCode() == 0) {
+      return true;
+    }
+    // A refused switch leaves the route where it was: going on would talk
+    // to the panel of the previous port as if it were on this one.
+    ReportResponse(reply.get());
+    return false;
   }
   ReportNoStatus(link, reply.get());
   return false;
