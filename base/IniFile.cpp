@@ -181,7 +181,8 @@ std::string IniFile::Text() const {
 }
 
 bool IniFile::IsStorableName(std::string_view name) {
-  return !name.empty() && Trim(name) == name &&
+  // A key starting with ';' or '#' would make its line a comment.
+  return !name.empty() && Trim(name) == name && name.front() != ';' && name.front() != '#' &&
          name.find_first_of("[]=\r\n") == std::string_view::npos;
 }
 

@@ -37,7 +37,7 @@ class IniFile {
   std::string Text() const;
 
   /// Whether a text can be stored as a section name, key or value without
-  /// breaking the file's line structure.
+  /// breaking the file's line structure (a name never starts a comment).
   static bool IsStorableName(std::string_view name);
   static bool IsStorableValue(std::string_view value);
 

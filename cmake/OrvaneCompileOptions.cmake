@@ -29,7 +29,8 @@ function(orvane_target_defaults target)
   endif()
 endfunction()
 
-# A libFuzzer target: built only when ORVANE_FUZZ is on.
+# A libFuzzer target: built only when ORVANE_FUZZ is on. The target
+# orvane_fuzzers builds them all.
 function(orvane_add_fuzzer name)
   if(NOT ORVANE_FUZZ)
     return()
@@ -39,4 +40,8 @@ function(orvane_add_fuzzer name)
   target_link_libraries(${name} PRIVATE ${FZ_LIBS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   orvane_target_defaults(${name})
+  if(NOT TARGET orvane_fuzzers)
+    add_custom_target(orvane_fuzzers)
+  endif()
+  add_dependencies(orvane_fuzzers ${name})
 endfunction()

@@ -11,7 +11,10 @@ bool LineReader::Next(std::string& line) {
     pastEnd_ = true;
     return false;
   }
-  if (!line.empty() && line.back() == '\r') {
+  // Every CR before the line feed goes: a line the writer ends with a CR
+  // would otherwise lose it only when the file is read again, so a file
+  // would not read back as it was saved.
+  while (!line.empty() && line.back() == '\r') {
     line.pop_back();
   }
   ++lineNumber_;

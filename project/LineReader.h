@@ -7,7 +7,8 @@
 
 namespace orvane {
 
-/// Lines end with LF or CR LF; the line terminator is removed and every
+/// Lines end with LF or CR LF; the line terminator and any further CRs
+/// before it are removed and every
 /// other byte is returned as read (message texts carry 8-bit marker bytes).
 /// Reading past the end yields empty lines, which read as 0 and false, the
 /// way the file format's readers treat missing values; PastEnd() tells that

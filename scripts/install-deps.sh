@@ -12,6 +12,8 @@ packages=(
   # scripts/bench.sh: Google Benchmark and the key it presses on the splash
   libbenchmark-dev xdotool
   srecord binutils
+  # scripts/test-fuzz.sh: the libFuzzer targets are built with clang
+  clang libclang-rt-14-dev
   python3 locales
   # the documentation report: its tests read PDFs (pdftotext); Liberation
   # Sans prints where the report asks for Arial, with Arial's widths

@@ -206,8 +206,10 @@ Bytes SimulatedMultiplexer::LoadDriver(const CommandFrame& command) {
 
 Bytes SimulatedMultiplexer::LoadFirmware(const CommandFrame& command) {
   const auto fits = [](const std::optional<StandInHeader>& header) {
-    return header && header->kind == ImageKind::MultiplexerFirmware ? codes::kOk
-                                                                    : codes::kFirmwareMismatch;
+    return header && header->kind == ImageKind::MultiplexerFirmware &&
+                   IsRevisionLetter(header->firmwareLetter)
+               ? codes::kOk
+               : codes::kFirmwareMismatch;
   };
   // The multiplexer's loader takes the first 50 bytes with the start block.
   return StandardReply(

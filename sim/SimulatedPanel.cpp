@@ -371,7 +371,9 @@ Bytes SimulatedPanel::LoadFirmware(const CommandFrame& command) {
   const int model = settings_.model;
   const auto fits = [model](const std::optional<StandInHeader>& header) {
     const bool forThisPanel = header && header->kind == ImageKind::PanelFirmware &&
-                              header->family == PanelFamily(model) && header->deviceModel == model;
+                              header->family == PanelFamily(model) &&
+                              header->deviceModel == model &&
+                              IsRevisionLetter(header->firmwareLetter);
     return forThisPanel ? codes::kOk : codes::kFirmwareMismatch;
   };
   const BlockReceiver::Result result = firmwareLoader_.Take(command, kPanelFirmwareCapacity, fits);

@@ -111,8 +111,12 @@ char PanelFamily(int model) {
   return model == 5 ? '7' : '3';
 }
 
+bool IsRevisionLetter(char letter) {
+  return (letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z');
+}
+
 std::optional<std::pair<char, uint8_t>> ParseFirmwareRevision(std::string_view text) {
-  if (text.empty() || !((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= 'a' && text[0] <= 'z'))) {
+  if (text.empty() || !IsRevisionLetter(text[0])) {
     return std::nullopt;
   }
   std::string_view digits = text.substr(1);

@@ -81,6 +81,11 @@ std::optional<StandInHeader> ReadStandInHeader(std::span<const uint8_t> image);
 /// a panel model 1..5 ('3' for the text panels, '7' for the set point panel).
 char PanelFamily(int model);
 
+/// Whether a firmware revision letter is one users write: A to Z or a to z.
+/// The loaders take no firmware image with another, which the status reply
+/// and the state file could not carry.
+bool IsRevisionLetter(char letter);
+
 /// A firmware revision as users write it: a letter and a number 0..255,
 /// "B2" or "B.2". Nothing for anything else.
 std::optional<std::pair<char, uint8_t>> ParseFirmwareRevision(std::string_view text);

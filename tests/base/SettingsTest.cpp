@@ -154,6 +154,9 @@ TEST_F(SettingsTest, RefusesValuesThatDoNotFit) {
   EXPECT_FALSE(settings.SetWorkingPath("/a\nFirmwarePath=/b"));
   EXPECT_FALSE(settings.SetUserValue("Bad]Section", "Key", "v"));
   EXPECT_FALSE(settings.SetUserValue("Section", "Key=", "v"));
+  // A key line starting with ';' or '#' would be a comment, never read back.
+  EXPECT_FALSE(settings.SetUserValue("Section", "#Key", "v"));
+  EXPECT_FALSE(settings.SetUserValue("Section", ";Key", "v"));
   EXPECT_FALSE(fs::exists(paths.machineFile));
   EXPECT_FALSE(fs::exists(paths.userFile));
 }

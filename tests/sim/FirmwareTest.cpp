@@ -76,6 +76,8 @@ TEST(PanelFirmware, FirmwareForAnotherPanelIsRefused) {
       {"another text panel", StandInPanelFirmware(2, 'C', 1, 200)},
       {"the set point panel", StandInPanelFirmware(5, 'C', 1, 200)},
       {"the multiplexer", StandInMultiplexerFirmware('C', 1, 200)},
+      // A revision the status reply and the state file cannot carry.
+      {"a revision that is no letter", StandInPanelFirmware(1, '\xC3', 1, 200)},
       {"a driver", StandInPanelDriver(1, 4, 'C', 200)},
       {"not a stand-in", Bytes(200, 0x42)},
       {"too short for a header", Bytes(20, 0)},
@@ -139,6 +141,7 @@ TEST(MultiplexerFirmware, RefusesFirmwareOfAPanel) {
   TOvExecBootCmd boot;
   ASSERT_EQ(link.Acknowledge(boot), 0);
   EXPECT_EQ(SendMultiplexerFirmware(link, StandInPanelFirmware(1, 'D', 1, 150)), 9);
+  EXPECT_EQ(SendMultiplexerFirmware(link, StandInMultiplexerFirmware('\xC3', 1, 150)), 9);
   // Exec without a whole image starts the old firmware.
   TOvExecExecCmd exec;
   ASSERT_EQ(link.Acknowledge(exec), 0);
