@@ -11,21 +11,11 @@
 #include "project/ProjectFile.h"
 #include "project/ProjectReader.h"
 #include "project/TOvProject.h"
+#include "tests/fuzz/support/SilentUserInterface.h"
 
 namespace {
 
-// Says no to everything and shows nothing.
-class SilentUserInterface : public orvane::UserInterface {
- public:
-  void ShowMessage(const orvane::Message&) override {}
-  orvane::Answer Ask(const orvane::Question& question) override {
-    return question.buttons == orvane::Buttons::OkCancel ? orvane::Answer::Cancel
-                                                         : orvane::Answer::No;
-  }
-  std::optional<std::string> ChooseOpenFile(const orvane::FileRequest&) override { return {}; }
-  std::optional<std::string> ChooseSaveFile(const orvane::FileRequest&) override { return {}; }
-  std::optional<int> Choose(const orvane::ChoiceRequest&) override { return {}; }
-};
+using orvane::fuzzing::SilentUserInterface;
 
 orvane::DriverNameAndPath Lookup(unsigned manufacturer, unsigned model) {
   if (manufacturer == 1 && model == 4) {

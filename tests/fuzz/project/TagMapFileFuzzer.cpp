@@ -13,6 +13,7 @@
 #include "base/UserInterface.h"
 #include "project/TOvProject.h"
 #include "project/TextNumbers.h"
+#include "tests/fuzz/support/SilentUserInterface.h"
 
 namespace {
 
@@ -24,14 +25,7 @@ std::filesystem::path ScratchFolder() {
                                                           : std::filesystem::temp_directory_path();
 }
 
-class SilentUserInterface : public orvane::UserInterface {
- public:
-  void ShowMessage(const orvane::Message&) override {}
-  orvane::Answer Ask(const orvane::Question&) override { return orvane::Answer::No; }
-  std::optional<std::string> ChooseOpenFile(const orvane::FileRequest&) override { return {}; }
-  std::optional<std::string> ChooseSaveFile(const orvane::FileRequest&) override { return {}; }
-  std::optional<int> Choose(const orvane::ChoiceRequest&) override { return {}; }
-};
+using orvane::fuzzing::SilentUserInterface;
 
 std::string path;
 

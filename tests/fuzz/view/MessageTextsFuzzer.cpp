@@ -14,6 +14,7 @@
 #include "plchost/DriverCatalog.h"
 #include "project/PanelModels.h"
 #include "project/TOvProject.h"
+#include "tests/fuzz/support/SilentUserInterface.h"
 #include "tests/fuzz/support/StagedPlugins.h"
 #include "view/DocumentBinding.h"
 #include "view/MessageEditor.h"
@@ -22,18 +23,7 @@
 
 namespace {
 
-// Shows nothing; every question gets its first, safe answer.
-class SilentUserInterface : public orvane::UserInterface {
- public:
-  void ShowMessage(const orvane::Message&) override {}
-  orvane::Answer Ask(const orvane::Question& question) override {
-    return question.buttons == orvane::Buttons::OkCancel ? orvane::Answer::Cancel
-                                                         : orvane::Answer::No;
-  }
-  std::optional<std::string> ChooseOpenFile(const orvane::FileRequest&) override { return {}; }
-  std::optional<std::string> ChooseSaveFile(const orvane::FileRequest&) override { return {}; }
-  std::optional<int> Choose(const orvane::ChoiceRequest&) override { return {}; }
-};
+using orvane::fuzzing::SilentUserInterface;
 
 SilentUserInterface ui;
 std::unique_ptr<orvane::DriverCatalog> catalog;
