@@ -642,7 +642,12 @@ bool MessageEditor::Paste(const std::string& text, MessageList target,
     return false;
   }
   TOvMessage message = NewMessage(target == MessageList::Plc);
-  std::istringstream in(text);
+  // Clipboard text from other systems ends its lines in CR LF, and a CR
+  // inside a text cannot be shown by the panel nor kept by the project file
+  // (its reader drops a CR at the end of a line): none is taken.
+  std::string record = text;
+  std::erase(record, '\r');
+  std::istringstream in(record);
   if (!ReadMessageRecord(in, message, panel_, ui_)) {
     return false;
   }

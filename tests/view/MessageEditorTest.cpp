@@ -427,9 +427,8 @@ TEST_F(MessageEditorTest, PlcMessagesAreNumberedAndInsertedBetweenTheirNeighbour
   MessageEditor fromThree(project_, panel_, ui_);
   Loaded(fromThree, MessageSelection::Plc(0));
   ASSERT_EQ(fromThree.PlcInsertRange(), (InsertRange{0, 3}));
-  EXPECT_TRUE(fromThree.InsertPlcMessage(fromThree.Shown(), [](const InsertRange&) {
-    return std::optional<int32_t>(1);
-  }));
+  EXPECT_TRUE(fromThree.InsertPlcMessage(
+      fromThree.Shown(), [](const InsertRange&) { return std::optional<int32_t>(1); }));
   EXPECT_EQ(fromThree.Lists().plc[0].number, 1);
 
   // The Insert Message dialog's check.
@@ -619,6 +618,19 @@ TEST_F(MessageEditorTest, TheClipboardCarriesAMessageBetweenProjects) {
   // Text that is no message pastes nothing.
   EXPECT_FALSE(elsewhere.Paste("garbage", MessageList::Plc, elsewhere.Shown()));
   EXPECT_EQ(elsewhere.Lists().plc.size(), 1u);
+
+  // CR LF line ends and a CR inside the text: the text arrives without a
+  // CR, so it saves and reads back as it was pasted.
+  std::string crlf = copied;
+  const size_t inText = crlf.find("A " + Repeat(k1, 2));
+  ASSERT_NE(inText, std::string::npos);
+  crlf.insert(inText + 1, "\r");
+  for (size_t at = crlf.find('\n'); at != std::string::npos; at = crlf.find('\n', at + 2)) {
+    crlf.insert(at, "\r");
+  }
+  MessageEditor fresh(other, other.panels[0], ui_);
+  ASSERT_TRUE(fresh.Paste(crlf, MessageList::Tree, {}));
+  EXPECT_EQ(fresh.Lists().locals[0].text, fields.text);
 }
 
 TEST_F(MessageEditorTest, UndoAndRedoRestoreTheListsExactly) {

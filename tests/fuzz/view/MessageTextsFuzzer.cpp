@@ -90,12 +90,6 @@ void CheckMessagePaste(const std::string& text, orvane::MessageList target) {
     return;
   }
   const std::string copied = editor.CopyText();
-  // Known and open (docs/reliability.md): a CR inside a pasted text can end
-  // up at the end of the text when it is cut to the line's width, and the
-  // project file's line reader drops it on the next read.
-  if (editor.Loaded()->text.find('\r') != std::string::npos) {
-    return;
-  }
   orvane::MessageEditor other(textProject, panel, ui);
   if (!other.Paste(copied, target, {}) || other.CopyText() != copied) {
     std::abort();
