@@ -38,7 +38,9 @@ IniFile::IniFile(std::string_view text) {
   while (!text.empty()) {
     const std::string_view::size_type end = text.find('\n');
     std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') {
+    // Every CR before the line end goes: a line written back without them
+    // must mean what it meant when it was read.
+    while (!line.empty() && line.back() == '\r') {
       line.remove_suffix(1);
     }
     lines_.emplace_back(line);

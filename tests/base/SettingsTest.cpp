@@ -224,6 +224,14 @@ TEST(IniFile, KeepsWhatItDoesNotKnow) {
   EXPECT_TRUE(file.Remove("A", "x"));
   EXPECT_FALSE(file.Remove("A", "x"));
   EXPECT_EQ(file.Text(), "; comment\n[A]\nz=3\n\n[B]\ny=4\n\n[C]\nw=5\n");
+
+  // A section line ending in two CRs is the section, before and after the
+  // text is written back: a value set there reads back from the new text.
+  IniFile twoCrs("[s]\r\r\nk=1\n");
+  EXPECT_EQ(twoCrs.Get("s", "k"), "1");
+  twoCrs.Set("s", "m", "2");
+  EXPECT_EQ(IniFile(twoCrs.Text()).Get("s", "m"), "2");
+  EXPECT_EQ(twoCrs.Text(), "[s]\nk=1\nm=2\n");
 }
 
 TEST(SettingsLocation, UserFileUnderXdgConfigHome) {
