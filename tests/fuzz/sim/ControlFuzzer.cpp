@@ -34,9 +34,7 @@ void CheckAnswer(const std::string& line) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The register names go through the driver the panel's image names.
-  setenv("ORVANE_INSTALL_DIR", ORVANE_FUZZ_INSTALL_DIR, 0);
-  const std::string dir = std::getenv("ORVANE_INSTALL_DIR");
-  orvane::fuzzing::KeepStagedPluginsLoaded(dir);
+  const std::string dir = orvane::fuzzing::UseStagedInstallDir(ORVANE_FUZZ_INSTALL_DIR);
   return 0;
 }
 

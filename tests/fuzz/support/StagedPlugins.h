@@ -6,6 +6,7 @@
 
 #include <dlfcn.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -19,6 +20,15 @@ inline void KeepStagedPluginsLoaded(const std::string& installDir) {
       dlopen(entry.path().c_str(), RTLD_NOW | RTLD_NODELETE);
     }
   }
+}
+
+// The install directory the target runs on (ORVANE_INSTALL_DIR when set,
+// else the staged one the build names), with its plug-ins kept loaded.
+inline std::string UseStagedInstallDir(const char* stagedDir) {
+  setenv("ORVANE_INSTALL_DIR", stagedDir, 0);
+  const std::string dir = std::getenv("ORVANE_INSTALL_DIR");
+  KeepStagedPluginsLoaded(dir);
+  return dir;
 }
 
 }  // namespace orvane::fuzzing

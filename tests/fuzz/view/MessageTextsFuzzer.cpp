@@ -114,9 +114,7 @@ void CheckSetPointPaste(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  setenv("ORVANE_INSTALL_DIR", ORVANE_FUZZ_INSTALL_DIR, 0);
-  const std::string dir = std::getenv("ORVANE_INSTALL_DIR");
-  orvane::fuzzing::KeepStagedPluginsLoaded(dir);
+  const std::string dir = orvane::fuzzing::UseStagedInstallDir(ORVANE_FUZZ_INSTALL_DIR);
   catalog = std::make_unique<orvane::DriverCatalog>(dir + "/dll");
   catalog->ScanDrivers();
   Bind(textProject, orvane::kModelOv200P);
